@@ -1,0 +1,70 @@
+# Makes build/stage/ a complete installation: pictures, cursors, sounds and
+# the font under res/, the data files under data/, and VEVIDER.INI naming both.
+
+set(VZ_ASSETS_DIR ${CMAKE_SOURCE_DIR}/assets)
+set(VZ_CONTENT_DIR ${CMAKE_SOURCE_DIR}/content)
+set(VZ_FONT_DIR /usr/share/fonts/truetype/liberation2)
+set(VZ_FONTS ${VZ_FONT_DIR}/LiberationSans-Regular.ttf ${VZ_FONT_DIR}/LiberationSans-Bold.ttf)
+
+# Pictures and cursors, rendered from the SVG sources.
+file(GLOB_RECURSE VZ_SVG_SOURCES CONFIGURE_DEPENDS ${VZ_ASSETS_DIR}/*.svg)
+add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/pictures.stamp
+    COMMAND vz_render_pictures ${VZ_ASSETS_DIR} ${VZ_ASSETS_DIR}/pictures.list ${VZ_RES_DIR} ${VZ_FONTS}
+    COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/pictures.stamp
+    DEPENDS vz_render_pictures ${VZ_ASSETS_DIR}/pictures.list ${VZ_SVG_SOURCES}
+    COMMENT "Rendering pictures and cursors")
+
+# Interface sounds, synthesised from their recipes.
+set(VZ_SOUNDS click enter)
+set(VZ_SOUND_ARGS)
+set(VZ_SOUND_FILES)
+foreach(sound IN LISTS VZ_SOUNDS)
+    list(APPEND VZ_SOUND_ARGS ${VZ_ASSETS_DIR}/sounds/${sound}.txt ${VZ_RES_DIR}/sound/${sound}.wav)
+    list(APPEND VZ_SOUND_FILES ${VZ_RES_DIR}/sound/${sound}.wav)
+endforeach()
+add_custom_command(
+    OUTPUT ${VZ_SOUND_FILES}
+    COMMAND vz_make_sounds ${VZ_SOUND_ARGS}
+    DEPENDS vz_make_sounds ${VZ_ASSETS_DIR}/sounds/click.txt ${VZ_ASSETS_DIR}/sounds/enter.txt
+    COMMENT "Synthesising interface sounds")
+
+# The typeface every screen uses.
+set(VZ_FONT_FILES)
+foreach(font IN LISTS VZ_FONTS)
+    get_filename_component(name ${font} NAME)
+    add_custom_command(
+        OUTPUT ${VZ_RES_DIR}/font/${name}
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${font} ${VZ_RES_DIR}/font/${name}
+        DEPENDS ${font})
+    list(APPEND VZ_FONT_FILES ${VZ_RES_DIR}/font/${name})
+endforeach()
+
+# The German content: one file per game, packed into data.dat.
+set(VZ_CONTENT_FILES
+    ${VZ_CONTENT_DIR}/1a.txt
+    ${VZ_CONTENT_DIR}/3c.txt
+    ${VZ_CONTENT_DIR}/4c.txt
+)
+add_custom_command(
+    OUTPUT ${VZ_DATA_DIR}/data.dat
+    COMMAND vz_pack_content --scrambled ${VZ_DATA_DIR}/data.dat ${VZ_CONTENT_FILES}
+    DEPENDS vz_pack_content ${VZ_CONTENT_FILES}
+    COMMENT "Packing the German content into data.dat")
+add_custom_command(
+    OUTPUT ${VZ_DATA_DIR}/Znamky.dat
+    COMMAND vz_pack_content --plain ${VZ_DATA_DIR}/Znamky.dat ${VZ_CONTENT_DIR}/Znamky.txt
+    DEPENDS vz_pack_content ${VZ_CONTENT_DIR}/Znamky.txt
+    COMMENT "Writing the grade bands")
+
+# tab.dat and Vysledky.dat hold the pupils' results: made empty only when
+# missing, never overwritten by a build.
+add_custom_target(vz_result_files ALL
+    COMMAND ${CMAKE_COMMAND} -DDATA_DIR=${VZ_DATA_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/MakeResultFiles.cmake)
+
+file(WRITE ${VZ_STAGE_DIR}/VEVIDER.INI "[DID1]\r\nCD=res\r\nHD=data\r\n")
+
+add_custom_target(vz_installation ALL
+    DEPENDS ${CMAKE_BINARY_DIR}/pictures.stamp ${VZ_SOUND_FILES} ${VZ_FONT_FILES}
+            ${VZ_DATA_DIR}/data.dat ${VZ_DATA_DIR}/Znamky.dat vevider)
+add_dependencies(vz_installation vz_result_files)

@@ -1,0 +1,204 @@
+#include "main_sequence.h"
+
+#include "../platform/install_ini.h"
+#include "../screens/backdrop.h"
+#include "../screens/help_window.h"
+#include "../screens/hint_windows.h"
+#include "../screens/select_form.h"
+#include "../store/app_error.h"
+#include "../store/data_files.h"
+#include "application.h"
+#include "cursors.h"
+#include "globals.h"
+#include "message_boxes.h"
+#include "resources.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QTextStream>
+
+namespace vz {
+namespace {
+
+QString withTrailingSlash(QString dir) {
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir;
+}
+
+// Relative directories in the INI file are taken from the INI file's own
+// folder, so an installation can be moved as a whole.
+QString installDir(const QString& value, const QString& iniPath) {
+    QString dir = value;
+    dir.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QDir::isRelativePath(dir))
+        dir = QFileInfo(iniPath).absoluteDir().filePath(dir);
+    return withTrailingSlash(QDir::cleanPath(dir));
+}
+
+void registerFonts() {
+    const QDir fonts(ResourceDir + QStringLiteral("font"));
+    for (const QString& file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(file));
+}
+
+} // namespace
+
+MainSequence::MainSequence(StartupOptions options) : options(std::move(options)) {}
+
+MainSequence::~MainSequence() { shutdown(); }
+
+MainSequence::StartResult MainSequence::start() {
+    QGuiApplication::setApplicationDisplayName(kProgramCaption);
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+
+    instance = std::make_unique<platform::SingleInstance>(
+        options.lockPath.isEmpty() ? platform::SingleInstance::defaultLockPath() : options.lockPath);
+    if (!instance->isFirst())
+        return StartResult::SecondCopy;
+
+    if (auto* app = dynamic_cast<Application*>(QCoreApplication::instance()))
+        app->setExceptionHandler(&ExceptionHandler);
+
+    if (!ReadInstallPaths()) {
+        messageBoxes().stop(kInstallMessage);
+        return StartResult::InstallationBroken;
+    }
+    if (!InitGlobals())
+        return StartResult::DataFileUnreadable;
+
+    QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+    cursorHidden = true;
+
+    Podklad = new TPodklad;
+    wndHelp = new TwndHelp(Podklad->stage());
+    if (!QFileInfo(TwndHelp::pictureFile(TwndHelp::Title)).isFile()) {
+        messageBoxes().stop(kInstallMessage);
+        delete Podklad;
+        return StartResult::InstallationBroken;
+    }
+
+    display = options.makeDisplaySwitcher ? options.makeDisplaySwitcher(Podklad)
+                                          : std::make_unique<platform::WindowDisplaySwitcher>(Podklad);
+    ScrResChanger = std::make_unique<TScrResChanger>(*display);
+    ScrResChanger->WarnOnFailure = true;
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, Podklad, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            ScrResChanger->ApplyMode();
+        else if (state == Qt::ApplicationInactive)
+            ScrResChanger->RestoreMode();
+    });
+    ScrResChanger->ApplyMode();
+
+    if (!Podklad->isVisible())
+        Podklad->showMaximized();
+    Podklad->repaint();
+
+    try {
+        wndHelp->ShowPicture(TwndHelp::Title);
+        CreateForms();
+    } catch (const AppError& error) {
+        // A window that cannot load its pictures ends the program the same
+        // way an error in a running handler does.
+        ExceptionHandler.AppException(error.message());
+    }
+
+    Podklad->activateWindow();
+    wndHelp->setFocus(Qt::OtherFocusReason);
+    QGuiApplication::restoreOverrideCursor();
+    cursorHidden = false;
+    running = true;
+    return StartResult::Running;
+}
+
+bool MainSequence::ReadInstallPaths() {
+    const auto ini = platform::findInstallIni(options.iniSearchDirs);
+    if (!ini)
+        return false;
+    const QString resource = platform::readIniValue(*ini, QStringLiteral("DID1"), QStringLiteral("CD"));
+    const QString data = platform::readIniValue(*ini, QStringLiteral("DID1"), QStringLiteral("HD"));
+    if (resource.isEmpty() || data.isEmpty())
+        return false;
+    ResourceDir = installDir(resource, *ini);
+    DataDir = installDir(data, *ini);
+    return QFileInfo(DataDir).isDir();
+}
+
+bool MainSequence::InitGlobals() {
+    DataList.clear();
+    ClickSound = ResourceDir + QStringLiteral("sound/click.wav");
+    EnterSound = ResourceDir + QStringLiteral("sound/enter.wav");
+    LoadCursors();
+    registerFonts();
+    if (!LoadDataFiles())
+        return false;
+    UsedExamples = std::make_unique<TLChSet>(kUsedExamplesCapacity);
+    PageExamples = std::make_unique<TLChSet>(kPageExamplesCapacity);
+    return true;
+}
+
+bool MainSequence::LoadDataFiles() {
+    try {
+        DataList = loadScrambledLines(DataDir + QStringLiteral("data.dat"));
+        TabList = loadScrambledLines(DataDir + QStringLiteral("tab.dat"));
+        return true;
+    } catch (const AppError& error) {
+        QTextStream(stderr) << error.message() << Qt::endl;
+        messageBoxes().stop(error.message());
+        return false;
+    }
+}
+
+void MainSequence::CreateForms() {
+    QWidget* stage = Podklad->stage();
+    wndSelect = new TwndSelect(stage, wndHelp);
+    QObject::connect(wndSelect, &TwndSelect::closed, qApp, [] { QCoreApplication::exit(0); });
+    Podklad->closeQuery = [this] { return wndSelect->CloseQuery(); };
+    wndHint = new TwndHint(stage);
+    wndHint2 = new TwndHint2(stage);
+    wndHintR = new TwndHintR(stage);
+}
+
+int MainSequence::run() {
+    if (running && !ExceptionHandler.terminationRequested()) {
+        wndSelect->showOnStage();
+        QCoreApplication::exec();
+    }
+    shutdown();
+    return 0;
+}
+
+void MainSequence::SaveTabFile() {
+    try {
+        saveScrambledLines(DataDir + QStringLiteral("tab.dat"), TabList);
+    } catch (const AppError& error) {
+        // The old tab.dat is still whole; say why the new results are not in it.
+        QTextStream(stderr) << error.message() << Qt::endl;
+        messageBoxes().stop(error.message());
+    }
+    TabList.clear();
+}
+
+void MainSequence::shutdown() {
+    if (cursorHidden) {
+        QGuiApplication::restoreOverrideCursor();
+        cursorHidden = false;
+    }
+    if (!running)
+        return;
+    running = false;
+    SaveTabFile();
+    DataList.clear();
+    delete Podklad; // every form lies on its stage
+    if (ScrResChanger)
+        ScrResChanger->RestoreMode();
+    ScrResChanger.reset();
+    display.reset();
+    if (auto* app = dynamic_cast<Application*>(QCoreApplication::instance()))
+        app->setExceptionHandler(nullptr);
+    instance.reset();
+}
+
+} // namespace vz

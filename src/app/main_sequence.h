@@ -1,0 +1,78 @@
+#pragma once
+
+#include "../platform/display.h"
+#include "../platform/install_ini.h"
+#include "../platform/single_instance.h"
+#include "exception_handler.h"
+#include "scr_res_changer.h"
+#include "../screens/backdrop.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace vz {
+
+class TwndHelp;
+class TwndSelect;
+class TwndHint;
+class TwndHint2;
+class TwndHintR;
+
+struct StartupOptions {
+    // Where VEVIDER.INI is looked for, in order.
+    QStringList iniSearchDirs = platform::defaultIniSearchDirs();
+    // The lock that keeps a second copy out; empty for the per-user default.
+    QString lockPath;
+    // How the program takes the screen; by default it switches the backdrop
+    // window to full screen.
+    std::function<std::unique_ptr<platform::DisplaySwitcher>(QWidget* backdrop)> makeDisplaySwitcher;
+};
+
+// The program from start to end: start-up, the message loop, shutdown.
+class MainSequence {
+public:
+    enum class StartResult { Running, SecondCopy, InstallationBroken, DataFileUnreadable };
+
+    explicit MainSequence(StartupOptions options = {});
+    ~MainSequence();
+
+    StartResult start();
+    // Runs the message loop until the main menu closes or the error handler
+    // ends the program, then shuts down. Returns the process exit code.
+    int run();
+    // Saves tab.dat and gives everything back; runs once.
+    void shutdown();
+
+    TPodklad* podklad() const { return Podklad; }
+    TwndHelp* help() const { return wndHelp; }
+    TwndSelect* select() const { return wndSelect; }
+    TwndHint* hint() const { return wndHint; }
+    TwndHint2* hint2() const { return wndHint2; }
+    TwndHintR* hintR() const { return wndHintR; }
+    TExceptionHandler& exceptionHandler() { return ExceptionHandler; }
+
+private:
+    bool InitGlobals();
+    bool ReadInstallPaths();
+    bool LoadDataFiles();
+    void CreateForms();
+    void SaveTabFile();
+
+    StartupOptions options;
+    std::unique_ptr<platform::SingleInstance> instance;
+    TExceptionHandler ExceptionHandler;
+    std::unique_ptr<platform::DisplaySwitcher> display;
+    std::unique_ptr<TScrResChanger> ScrResChanger;
+    QPointer<TPodklad> Podklad;
+    TwndHelp* wndHelp = nullptr;
+    TwndSelect* wndSelect = nullptr;
+    TwndHint* wndHint = nullptr;
+    TwndHint2* wndHint2 = nullptr;
+    TwndHintR* wndHintR = nullptr;
+    bool running = false;
+    bool cursorHidden = false;
+};
+
+} // namespace vz

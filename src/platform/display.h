@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QSize>
+
+class QWidget;
+
+namespace vz::platform {
+
+inline constexpr QSize kStageSize(640, 480);
+
+// The largest whole factor at which the stage fits the screen; 0 if it does not fit at all.
+int wholeScaleFactor(QSize screen, QSize stage = kStageSize);
+
+// Asks the primary screen for its size before the application object exists
+// and returns the factor for QT_SCALE_FACTOR (1 when nothing can be asked).
+int probeStageScale(int argc, char** argv);
+
+// Puts the program's window into full screen and takes it out again.
+class DisplaySwitcher {
+public:
+    virtual ~DisplaySwitcher() = default;
+    // Switches to full screen; false when the screen cannot hold the stage.
+    virtual bool apply() = 0;
+    // Gives the screen back (leaves full screen); harmless when not applied.
+    virtual void restore() = 0;
+};
+
+// Switches the given top-level window; the window is not owned.
+class WindowDisplaySwitcher : public DisplaySwitcher {
+public:
+    explicit WindowDisplaySwitcher(QWidget* window) : window(window) {}
+    bool apply() override;
+    void restore() override;
+
+private:
+    QWidget* window;
+};
+
+} // namespace vz::platform

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vz::platform {
+
+inline const QString kInstallIniName = QStringLiteral("VEVIDER.INI");
+
+// The folders searched for VEVIDER.INI, in order: beside the executable,
+// then the system configuration folder.
+QStringList defaultIniSearchDirs();
+
+// The first VEVIDER.INI found in the folders, or nothing.
+std::optional<QString> findInstallIni(const QStringList& searchDirs);
+
+// Reads one value of a Windows-style INI file (Windows-1250 text). Section
+// and key names ignore letter case, as the Windows profile functions do.
+// Backslashes are taken literally. Missing file, section or key: empty.
+QString readIniValue(const QString& iniPath, const QString& section, const QString& key);
+
+} // namespace vz::platform

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace vz {
+
+// A 640 x 480 form lying on the stage; it paints its background picture.
+class TStageForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TStageForm(QWidget* stage);
+
+    QImage Background;
+    QString Caption;
+
+    // Shows the form above the others and makes the program's caption its own.
+    void showOnStage();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace vz

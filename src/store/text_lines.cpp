@@ -1,0 +1,44 @@
+#include "text_lines.h"
+
+#include "cp1250.h"
+
+namespace vz {
+
+QStringList splitLines(const QByteArray& cp1250Text) {
+    qsizetype end = cp1250Text.indexOf('\0');
+    if (end < 0)
+        end = cp1250Text.size();
+
+    QStringList lines;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < end) {
+        const char c = cp1250Text[i];
+        if (c == '\r' || c == '\n') {
+            lines << cp1250::decode(cp1250Text.mid(start, i - start));
+            if (c == '\r' && i + 1 < end && cp1250Text[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+        ++i;
+    }
+    if (start < end)
+        lines << cp1250::decode(cp1250Text.mid(start, end - start));
+    return lines;
+}
+
+QByteArray joinLines(const QStringList& lines, bool* ok) {
+    QByteArray bytes;
+    bool allMapped = true;
+    for (const QString& line : lines) {
+        bool lineOk = true;
+        bytes += cp1250::encode(line, &lineOk);
+        bytes += "\r\n";
+        allMapped = allMapped && lineOk;
+    }
+    if (ok)
+        *ok = allMapped;
+    return bytes;
+}
+
+} // namespace vz

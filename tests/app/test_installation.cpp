@@ -1,0 +1,113 @@
+// The built installation itself: every file the program names is there, and
+// the real program starts from it and refuses to run twice.
+
+#include "app/application.h"
+#include "platform/single_instance.h"
+#include "store/data_files.h"
+#include "store/section_reader.h"
+#include "support/fakes.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTest>
+
+using namespace vz;
+
+namespace {
+
+const QString stage = QStringLiteral(VZ_STAGE_DIR);
+
+} // namespace
+
+class TestInstallation : public QObject {
+    Q_OBJECT
+private slots:
+    void everyPictureTheShellNamesExistsAtItsSize_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        const QSize screen(640, 480);
+        QTest::newRow("title") << "bmp/title.bmp" << screen;
+        QTest::newRow("authors") << "bmp/help/autori.bmp" << screen;
+        QTest::newRow("set-up help") << "bmp/help/setup.bmp" << screen;
+        QTest::newRow("menu") << "bmp/select/bckg.bmp" << screen;
+        QTest::newRow("exit") << "bmp/select/mkone.bmp" << QSize(91, 75);
+        QTest::newRow("exit hover") << "bmp/select/mkoneh.bmp" << QSize(91, 75);
+        for (const char* name : {"hint_1", "hint_1r"})
+            QTest::newRow(name) << QString("bmp/%1.bmp").arg(name) << QSize(10, 34);
+        for (const char* name : {"hint_3", "hint_3r"})
+            QTest::newRow(name) << QString("bmp/%1.bmp").arg(name) << QSize(17, 34);
+        QTest::newRow("hint2_1") << "bmp/hint2_1.bmp" << QSize(10, 55);
+        QTest::newRow("hint2_3") << "bmp/hint2_3.bmp" << QSize(17, 55);
+        for (int g = 1; g <= 7; ++g) {
+            for (int state = 0; state < 2; ++state) {
+                const QString name = QString("bmp/select/l_%1_%2.bmp").arg(g).arg(state);
+                QTest::newRow(qPrintable(name)) << name << QSize(300, 46);
+            }
+        }
+    }
+    void everyPictureTheShellNamesExistsAtItsSize() {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        const QImage image(stage + "/res/" + file);
+        QVERIFY2(!image.isNull(), qPrintable(file));
+        QCOMPARE(image.size(), size);
+    }
+
+    void soundsAreRealWaveFiles() {
+        for (const char* name : {"click", "enter"}) {
+            QFile file(stage + QString("/res/sound/%1.wav").arg(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray wav = file.readAll();
+            QVERIFY(wav.startsWith("RIFF") && wav.mid(8, 8) == "WAVEfmt ");
+            QVERIFY(wav.size() > 500);
+            bool audible = false;
+            for (qsizetype i = 44; i + 1 < wav.size(); i += 2)
+                audible = audible || qAbs(qint16(uchar(wav[i]) | (uchar(wav[i + 1]) << 8))) > 3000;
+            QVERIFY2(audible, name);
+        }
+    }
+
+    void dataFilesAreInPlace() {
+        const QStringList data = loadScrambledLines(stage + "/data/data.dat");
+        for (const char* header : {"[1a]", "[3c]", "[4c]"})
+            QVERIFY(!readSection(data, header).isEmpty());
+        QFile grades(stage + "/data/Znamky.dat");
+        QVERIFY(grades.open(QIODevice::ReadOnly));
+        QCOMPARE(grades.readAll(), QByteArray("90|100|\r\n75|89|\r\n50|74|\r\n30|49|\r\n0|29|\r\n"));
+        QVERIFY(QFile::exists(stage + "/data/tab.dat"));
+        QVERIFY(QFile::exists(stage + "/data/Vysledky.dat"));
+        QVERIFY(QFile::exists(stage + "/res/font/LiberationSans-Regular.ttf"));
+    }
+
+    void realProgramStartsAndASecondCopyEndsSilently() {
+        QProcess first;
+        first.setProcessEnvironment(offscreen());
+        first.start(stage + "/vevider", {});
+        QVERIFY(first.waitForStarted());
+        QTest::qWait(1500);
+        QCOMPARE(first.state(), QProcess::Running); // started from its INI, title up
+
+        QProcess second;
+        second.setProcessEnvironment(offscreen());
+        second.start(stage + "/vevider", {});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(second.readAllStandardOutput(), QByteArray());
+        QCOMPARE(first.state(), QProcess::Running); // the first copy is untouched
+
+        first.terminate();
+        if (!first.waitForFinished(5000))
+            first.kill();
+    }
+
+private:
+    static QProcessEnvironment offscreen() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        return env;
+    }
+};
+
+VZ_GUI_TEST_MAIN(TestInstallation)
+#include "test_installation.moc"

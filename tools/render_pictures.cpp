@@ -1,0 +1,94 @@
+// Renders every picture and cursor of the pictures list from its SVG source.
+// Usage: vz_render_pictures <assets dir> <pictures list> <resource dir> [font.ttf ...]
+
+#include "manifest.h"
+#include "platform/cursor_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTextStream>
+#include <stdexcept>
+
+namespace {
+
+QString readText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error(("cannot read " + path).toStdString());
+    return QString::fromUtf8(file.readAll());
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error(("cannot write " + path).toStdString());
+}
+
+QPoint hotSpotOf(const vz::tools::PictureJob& job) {
+    const QStringList xy = job.options.value(QStringLiteral("hotspot")).split(QLatin1Char(','));
+    bool okX = false;
+    bool okY = false;
+    const QPoint hot(xy.value(0).toInt(&okX), xy.value(1).toInt(&okY));
+    if (xy.size() != 2 || !okX || !okY)
+        throw std::runtime_error(QStringLiteral("line %1: a cursor needs hotspot=X,Y").arg(job.line).toStdString());
+    return hot;
+}
+
+void render(const vz::tools::PictureJob& job, const QString& assetsDir, const QString& resDir) {
+    const QString svg = vz::tools::fillPlaceholders(readText(QDir(assetsDir).filePath(job.source)), job.placeholders);
+    QSvgRenderer renderer(svg.toUtf8());
+    if (!renderer.isValid())
+        throw std::runtime_error(QStringLiteral("line %1: %2 is not valid SVG").arg(job.line).arg(job.source).toStdString());
+    const QSize size = renderer.defaultSize();
+    const bool cursor = job.output.endsWith(QLatin1String(".cur"));
+
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(cursor ? Qt::transparent : Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        renderer.render(&painter);
+    }
+    const QString out = QDir(resDir).filePath(job.output);
+    if (cursor) {
+        writeFile(out, vz::platform::encodeCursor(image, hotSpotOf(job)));
+        return;
+    }
+    QDir().mkpath(QFileInfo(out).absolutePath());
+    if (!image.convertToFormat(QImage::Format_RGB888).save(out, "BMP"))
+        throw std::runtime_error(("cannot write " + out).toStdString());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 4) {
+        QTextStream(stderr) << "usage: vz_render_pictures <assets dir> <pictures list> <resource dir> [fonts]\n";
+        return 2;
+    }
+    try {
+        for (const QString& font : args.mid(4)) {
+            if (QFontDatabase::addApplicationFont(font) < 0)
+                throw std::runtime_error(("cannot load font " + font).toStdString());
+        }
+        const auto jobs = vz::tools::readPictureList(readText(args[2]));
+        for (const auto& job : jobs)
+            render(job, args[1], args[3]);
+        QTextStream(stdout) << "rendered " << jobs.size() << " pictures\n";
+    } catch (const std::exception& error) {
+        QTextStream(stderr) << "vz_render_pictures: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
