@@ -31,6 +31,8 @@ bool WindowDisplaySwitcher::apply() {
     QScreen* screen = window->screen();
     if (!screen || wholeScaleFactor(screen->size()) < 1)
         return false;
+    // Without a window manager the full-screen request alone is not honoured.
+    window->setGeometry(screen->geometry());
     window->showFullScreen();
     return true;
 }

@@ -26,6 +26,7 @@ TwndSelect::TwndSelect(QWidget* stage, TwndHelp* help) : TStageForm(stage), help
                                resourceFile(QStringLiteral("bmp\\select\\mkone.bmp")), 546, 5, 91, 75);
     exitButton->setObjectName(QStringLiteral("exitButton"));
     connect(exitButton, &TXLabel::clicked, this, &TwndSelect::CloseQuery);
+    drawIntoBackground(exitButton, exitButton->LeavePicture);
 }
 
 bool TwndSelect::CloseQuery() {

@@ -30,6 +30,13 @@ void TStageForm::showOnStage() {
         top->setWindowTitle(Caption);
 }
 
+void TStageForm::drawIntoBackground(const QWidget* control, const QImage& picture) {
+    if (Background.isNull() || picture.isNull())
+        return;
+    QPainter painter(&Background);
+    painter.drawImage(control->pos(), picture);
+}
+
 void TStageForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(33, 89, 140));

@@ -18,6 +18,9 @@ public:
     void showOnStage();
 
 protected:
+    // Puts a control's plain picture into the background, so it survives repaints.
+    void drawIntoBackground(const QWidget* control, const QImage& picture);
+
     void paintEvent(QPaintEvent* event) override;
 };
 
