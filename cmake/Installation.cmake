@@ -8,11 +8,13 @@ set(VZ_FONTS ${VZ_FONT_DIR}/LiberationSans-Regular.ttf ${VZ_FONT_DIR}/Liberation
 
 # Pictures and cursors, rendered from the SVG sources.
 file(GLOB_RECURSE VZ_SVG_SOURCES CONFIGURE_DEPENDS ${VZ_ASSETS_DIR}/*.svg)
+file(GLOB VZ_PICTURE_LISTS CONFIGURE_DEPENDS ${VZ_ASSETS_DIR}/*.list)
+list(JOIN VZ_PICTURE_LISTS "," VZ_PICTURE_LIST_ARG)
 add_custom_command(
     OUTPUT ${CMAKE_BINARY_DIR}/pictures.stamp
-    COMMAND vz_render_pictures ${VZ_ASSETS_DIR} ${VZ_ASSETS_DIR}/pictures.list ${VZ_RES_DIR} ${VZ_FONTS}
+    COMMAND vz_render_pictures ${VZ_ASSETS_DIR} ${VZ_RES_DIR} ${VZ_PICTURE_LIST_ARG} ${VZ_FONTS}
     COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/pictures.stamp
-    DEPENDS vz_render_pictures ${VZ_ASSETS_DIR}/pictures.list ${VZ_SVG_SOURCES}
+    DEPENDS vz_render_pictures ${VZ_PICTURE_LISTS} ${VZ_SVG_SOURCES}
     COMMENT "Rendering pictures and cursors")
 
 # Interface sounds, synthesised from their recipes.

@@ -36,6 +36,20 @@ QVector<QHash<QString, QString>> expansions(const QString& foreach, int line) {
                            {QStringLiteral("title"), game.title},
                            {QStringLiteral("group_name"), GameGroups()[game.group - 1].name}});
         }
+    } else if (foreach == QLatin1String("first_count") || foreach == QLatin1String("other_count")) {
+        // The example counts the set-up page offers, per count step.
+        const bool first = foreach == QLatin1String("first_count");
+        for (int step : {9, 10, 12}) {
+            const QVector<int> counts = step == 10 ? QVector<int>{10, 15, 20, 25, 30}
+                                                   : QVector<int>{step, 2 * step, 3 * step, 4 * step, 5 * step};
+            const int choices = step == 12 ? 4 : 5;
+            for (int k = first ? 0 : 1; k < (first ? 1 : choices); ++k) {
+                result.append(QHash<QString, QString>{
+                    {QStringLiteral("step"), QStringLiteral("%1").arg(step, 2, 10, QLatin1Char('0'))},
+                    {QStringLiteral("count"), QStringLiteral("%1").arg(counts[k], 2, 10, QLatin1Char('0'))},
+                    {QStringLiteral("count_text"), QString::number(counts[k])}});
+            }
+        }
     } else {
         fail(line, QStringLiteral("unknown foreach=%1").arg(foreach));
     }

@@ -1,5 +1,5 @@
 // Renders every picture and cursor of the pictures list from its SVG source.
-// Usage: vz_render_pictures <assets dir> <pictures list> <resource dir> [font.ttf ...]
+// Usage: vz_render_pictures <assets dir> <resource dir> <list[,list...]> [font.ttf ...]
 
 #include "manifest.h"
 #include "platform/cursor_file.h"
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 4) {
-        QTextStream(stderr) << "usage: vz_render_pictures <assets dir> <pictures list> <resource dir> [fonts]\n";
+        QTextStream(stderr) << "usage: vz_render_pictures <assets dir> <resource dir> <list[,list...]> [fonts]\n";
         return 2;
     }
     try {
@@ -82,9 +82,11 @@ int main(int argc, char** argv) {
             if (QFontDatabase::addApplicationFont(font) < 0)
                 throw std::runtime_error(("cannot load font " + font).toStdString());
         }
-        const auto jobs = vz::tools::readPictureList(readText(args[2]));
+        QVector<vz::tools::PictureJob> jobs;
+        for (const QString& list : args[3].split(QLatin1Char(',')))
+            jobs += vz::tools::readPictureList(readText(list));
         for (const auto& job : jobs)
-            render(job, args[1], args[3]);
+            render(job, args[1], args[2]);
         QTextStream(stdout) << "rendered " << jobs.size() << " pictures\n";
     } catch (const std::exception& error) {
         QTextStream(stderr) << "vz_render_pictures: " << error.what() << '\n';
