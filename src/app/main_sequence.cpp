@@ -5,6 +5,8 @@
 #include "../screens/help_window.h"
 #include "../screens/hint_windows.h"
 #include "../screens/select_form.h"
+#include "../screens/setup_form.h"
+#include "../drills/registry.h"
 #include "../store/app_error.h"
 #include "../store/data_files.h"
 #include "application.h"
@@ -77,20 +79,24 @@ MainSequence::StartResult MainSequence::start() {
     if (!QFileInfo(TwndHelp::pictureFile(TwndHelp::Title)).isFile()) {
         messageBoxes().stop(kInstallMessage);
         delete Podklad;
+        wndHelp = nullptr;
         return StartResult::InstallationBroken;
     }
 
     display = options.makeDisplaySwitcher ? options.makeDisplaySwitcher(Podklad)
                                           : std::make_unique<platform::WindowDisplaySwitcher>(Podklad);
-    ScrResChanger = std::make_unique<TScrResChanger>(*display);
-    ScrResChanger->WarnOnFailure = true;
-    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, Podklad, [this](Qt::ApplicationState state) {
+    resChanger = std::make_unique<TScrResChanger>(*display);
+    ScrResChanger = resChanger.get();
+    resChanger->WarnOnFailure = true;
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, Podklad, [](Qt::ApplicationState state) {
+        if (!ScrResChanger || !ScrResChanger->Attached)
+            return;
         if (state == Qt::ApplicationActive)
             ScrResChanger->ApplyMode();
         else if (state == Qt::ApplicationInactive)
             ScrResChanger->RestoreMode();
     });
-    ScrResChanger->ApplyMode();
+    resChanger->ApplyMode();
 
     if (!Podklad->isVisible())
         Podklad->showMaximized();
@@ -153,9 +159,11 @@ bool MainSequence::LoadDataFiles() {
 
 void MainSequence::CreateForms() {
     QWidget* stage = Podklad->stage();
-    wndSelect = new TwndSelect(stage, wndHelp);
+    wndSelect = new TwndSelect(stage);
     QObject::connect(wndSelect, &TwndSelect::closed, qApp, [] { QCoreApplication::exit(0); });
-    Podklad->closeQuery = [this] { return wndSelect->CloseQuery(); };
+    Podklad->closeQuery = [] { return wndSelect->CloseQuery(); };
+    wndSetup = new TwndSetup(stage);
+    wndSetup->startGame = startExerciseForm;
     wndHint = new TwndHint(stage);
     wndHint2 = new TwndHint2(stage);
     wndHintR = new TwndHintR(stage);
@@ -192,9 +200,16 @@ void MainSequence::shutdown() {
     SaveTabFile();
     DataList.clear();
     delete Podklad; // every form lies on its stage
-    if (ScrResChanger)
-        ScrResChanger->RestoreMode();
-    ScrResChanger.reset();
+    wndHelp = nullptr;
+    wndSelect = nullptr;
+    wndSetup = nullptr;
+    wndHint = nullptr;
+    wndHint2 = nullptr;
+    wndHintR = nullptr;
+    if (resChanger)
+        resChanger->RestoreMode();
+    ScrResChanger = nullptr;
+    resChanger.reset();
     display.reset();
     if (auto* app = dynamic_cast<Application*>(QCoreApplication::instance()))
         app->setExceptionHandler(nullptr);

@@ -6,6 +6,7 @@
 #include "exception_handler.h"
 #include "scr_res_changer.h"
 #include "../screens/backdrop.h"
+#include "../screens/windows.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -14,11 +15,6 @@
 
 namespace vz {
 
-class TwndHelp;
-class TwndSelect;
-class TwndHint;
-class TwndHint2;
-class TwndHintR;
 
 struct StartupOptions {
     // Where VEVIDER.INI is looked for, in order.
@@ -48,6 +44,7 @@ public:
     TPodklad* podklad() const { return Podklad; }
     TwndHelp* help() const { return wndHelp; }
     TwndSelect* select() const { return wndSelect; }
+    TwndSetup* setup() const { return wndSetup; }
     TwndHint* hint() const { return wndHint; }
     TwndHint2* hint2() const { return wndHint2; }
     TwndHintR* hintR() const { return wndHintR; }
@@ -64,13 +61,8 @@ private:
     std::unique_ptr<platform::SingleInstance> instance;
     TExceptionHandler ExceptionHandler;
     std::unique_ptr<platform::DisplaySwitcher> display;
-    std::unique_ptr<TScrResChanger> ScrResChanger;
+    std::unique_ptr<TScrResChanger> resChanger;
     QPointer<TPodklad> Podklad;
-    TwndHelp* wndHelp = nullptr;
-    TwndSelect* wndSelect = nullptr;
-    TwndHint* wndHint = nullptr;
-    TwndHint2* wndHint2 = nullptr;
-    TwndHintR* wndHintR = nullptr;
     bool running = false;
     bool cursorHidden = false;
 };

@@ -16,6 +16,9 @@ public:
     explicit TScrResChanger(platform::DisplaySwitcher& display) : display(display) {}
 
     bool WarnOnFailure = false;
+    // Off while another program (the printing library) has the screen:
+    // activation changes then leave the display alone.
+    bool Attached = true;
 
     // The warning appears at most once: only when the first call fails.
     void ApplyMode();
@@ -24,5 +27,8 @@ public:
 private:
     platform::DisplaySwitcher& display;
 };
+
+// The switcher of the running program; null before start-up and after shutdown.
+inline TScrResChanger* ScrResChanger = nullptr;
 
 } // namespace vz

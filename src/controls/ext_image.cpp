@@ -33,11 +33,15 @@ void TExtImage::leaveEvent(QEvent* event) {
 
 void TExtImage::mousePressEvent(QMouseEvent* event) {
     pressed = event->button() == Qt::LeftButton;
+    if (isEnabled())
+        emit mousePressed();
 }
 
 void TExtImage::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed = false;
+    if (isEnabled())
+        emit mouseReleased();
     if (!click || !isEnabled())
         return;
     if (!ClickZvuk.isEmpty())

@@ -23,6 +23,8 @@ signals:
     void clicked();
     void mouseEntered();
     void mouseLeft();
+    void mousePressed(); // any button, also while a handler decides what a press means
+    void mouseReleased();
 
 protected:
     void enterEvent(QEnterEvent* event) override;

@@ -18,4 +18,13 @@ bool TLChSet::Add(int value) {
 
 void TLChSet::Clear() { Items.fill(kFree); }
 
+QVector<int> TLChSet::Members() const {
+    QVector<int> members;
+    for (int value : Items) {
+        if (value != kFree)
+            members << value;
+    }
+    return members;
+}
+
 } // namespace vz

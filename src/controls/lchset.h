@@ -17,6 +17,8 @@ public:
     void Clear();
 
     int capacity() const { return Items.size(); }
+    // The values held, in slot order.
+    QVector<int> Members() const;
 
 private:
     static constexpr int kFree = -1;

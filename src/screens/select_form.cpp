@@ -5,28 +5,118 @@
 #include "../app/message_boxes.h"
 #include "../app/resources.h"
 #include "../controls/labels.h"
+#include "game_catalogue.h"
 #include "help_window.h"
+#include "setup_form.h"
+#include "windows.h"
+
+#include <QPainter>
 
 namespace vz {
+namespace {
 
-TwndSelect::TwndSelect(QWidget* stage, TwndHelp* help) : TStageForm(stage), help(help) {
+constexpr int kGameLeft = 333;
+constexpr int kButtonWidth = 300;
+
+int groupTop(int group) { return 103 + 54 * (group - 1); }
+
+} // namespace
+
+QVector<int> gameButtonTops(int group) {
+    switch (group) {
+    case 1:
+        return {133, 189, 234, 280, 326, 371};
+    case 2:
+    case 5:
+        return {133, 234, 326};
+    case 7:
+        return {133, 198, 253, 308, 363};
+    default:
+        return {133, 212, 280, 348};
+    }
+}
+
+TwndSelect::TwndSelect(QWidget* stage) : TStageForm(stage) {
     setObjectName(QStringLiteral("wndSelect"));
     PupilName.clear();
     GameGroup = 0;
     GameNumber = 0;
     ExamplesLeft = 0;
     Background = loadPicture(resourceFile(QStringLiteral("BMP\\select\\bckg.bmp")));
+    for (int state = 0; state < 2; ++state) {
+        for (int g = 1; g <= 7; ++g)
+            groupPictures << loadPicture(resourceFile(QStringLiteral("BMP\\select\\l_%1_%2.bmp").arg(g).arg(state)));
+    }
+    for (const GameInfo& game : GameCatalogue()) {
+        const QString code = game.code();
+        GamePictures.append({loadPicture(resourceFile(QStringLiteral("bmp\\select\\r_%1_0.bmp").arg(code))),
+                             loadPicture(resourceFile(QStringLiteral("bmp\\select\\r_%1_1.bmp").arg(code)))});
+    }
 
     lbZahlavi = new TClickLabel(this, 5, 5, 539, 75);
     lbZahlavi->setObjectName(QStringLiteral("lbZahlavi"));
     lbZahlavi->setCursor(programCursor(kHelpCursor));
-    connect(lbZahlavi, &TClickLabel::clicked, this, [this] { this->help->ShowPicture(TwndHelp::Authors); });
+    connect(lbZahlavi, &TClickLabel::clicked, this, [] { wndHelp->ShowPicture(TwndHelp::Authors); });
+
+    for (int g = 1; g <= 7; ++g) {
+        auto* button = new TXLabel(this, 8, groupTop(g), kButtonWidth, 46);
+        button->setObjectName(QStringLiteral("group%1").arg(g));
+        button->Tag = g;
+        connect(button, &TXLabel::clicked, this, [this, g] { GroupClick(g); });
+        GroupButtons[g - 1] = button;
+        QPainter(&Background).drawImage(8, groupTop(g), groupPictures[g - 1]);
+    }
+    for (int j = 1; j <= 6; ++j) {
+        auto* button = new TBMPLabel(this, kGameLeft, 100, kButtonWidth, 0);
+        button->setObjectName(QStringLiteral("game%1").arg(j));
+        button->Tag = j;
+        connect(button, &TXLabel::clicked, this, [this, j] { GameClick(j); });
+        GameButtons[j - 1] = button;
+    }
 
     exitButton = new TBMPLabel(this, resourceFile(QStringLiteral("bmp\\select\\mkoneh.bmp")),
                                resourceFile(QStringLiteral("bmp\\select\\mkone.bmp")), 546, 5, 91, 75);
     exitButton->setObjectName(QStringLiteral("exitButton"));
     connect(exitButton, &TXLabel::clicked, this, &TwndSelect::CloseQuery);
     drawIntoBackground(exitButton, exitButton->LeavePicture);
+}
+
+void TwndSelect::GroupClick(int group) {
+    QPainter painter(&Background);
+    if (GameGroup != 0)
+        painter.drawImage(8, groupTop(GameGroup), groupPictures[GameGroup - 1]);
+    GameGroup = group;
+    painter.drawImage(8, groupTop(group), groupPictures[group + 6]);
+
+    const GroupInfo& info = GameGroups()[group - 1];
+    const QVector<int> tops = gameButtonTops(group);
+    for (int j = 1; j <= 6; ++j) {
+        TBMPLabel* button = GameButtons[j - 1];
+        if (j > info.gameCount) {
+            button->setGeometry(kGameLeft, 0, kButtonWidth, 0); // cannot be hit any more
+            continue;
+        }
+        const auto& pictures = GamePictures[info.firstNumber + j - 2];
+        button->setGeometry(kGameLeft, tops[j - 1], kButtonWidth, pictures[0].height());
+        button->LeavePicture = pictures[0];
+        button->EnterPicture = pictures[1];
+        painter.drawImage(kGameLeft, tops[j - 1], pictures[0]);
+    }
+    painter.end();
+    update();
+}
+
+void TwndSelect::GameClick(int position) {
+    const GroupInfo& info = GameGroups()[GameGroup - 1];
+    if (position < 1 || position > info.gameCount)
+        return;
+    GameLetter = QLatin1Char(char('a' + position - 1));
+    GameNumber = info.firstNumber + position - 1;
+    wndSetup->Background = loadPicture(
+        resourceFile(QStringLiteral("bmp\\setup\\bg_0%1%2.bmp").arg(GameGroup).arg(GameLetter)));
+    wndSetup->Prepare();
+    wndSetup->showOnStage();
+    hide();
 }
 
 bool TwndSelect::CloseQuery() {

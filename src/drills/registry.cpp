@@ -1,0 +1,36 @@
+#include "registry.h"
+
+#include "../app/resources.h"
+#include "../screens/game_catalogue.h"
+#include "verbs/vyber_form.h"
+
+#include <QHash>
+#include <functional>
+#include <memory>
+
+namespace vz {
+namespace {
+
+using Factory = std::function<TExerciseForm*(QWidget* stage)>;
+
+const QHash<QString, Factory>& factories() {
+    static const QHash<QString, Factory> table{
+        {QStringLiteral("TwndVyber"), [](QWidget* stage) { return new TwndVyber(stage); }},
+    };
+    return table;
+}
+
+} // namespace
+
+TStageForm* startExerciseForm(const GameInfo& game, QWidget* stage) {
+    const Factory make = factories().value(game.form);
+    if (!make)
+        return nullptr;
+    std::unique_ptr<TExerciseForm> form(make(stage));
+    form->Caption = QStringLiteral("Vevider Zuduzad: ") + game.title;
+    form->Background = loadPicture(resourceFile(QStringLiteral("bmp\\bg_0%1.bmp").arg(game.code())));
+    form->StartExercise();
+    return form.release();
+}
+
+} // namespace vz
