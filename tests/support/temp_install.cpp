@@ -50,6 +50,12 @@ TempInstall::TempInstall() {
     writeText(QDir(dataDir()).filePath(QStringLiteral("Vysledky.dat")), {});
 }
 
+void TempInstall::useBuiltContent() {
+    const QString target = QDir(dataDir()).filePath(QStringLiteral("data.dat"));
+    QFile::remove(target);
+    QFile::copy(QStringLiteral(VZ_STAGE_DIR "/data/data.dat"), target);
+}
+
 void TempInstall::writeIni(const QString& text) {
     writeText(QDir(iniDir()).filePath(QStringLiteral("VEVIDER.INI")), text.toUtf8());
 }

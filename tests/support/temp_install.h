@@ -22,6 +22,8 @@ public:
     QString dataDir() const { return path(QStringLiteral("data")); }
 
     void writeIni(const QString& text);
+    // Replaces the small test content by the German content of the build.
+    void useBuiltContent();
     void writeScrambled(const QString& name, const QStringList& lines);
     QStringList readScrambled(const QString& name) const;
     void remove(const QString& relative);

@@ -68,7 +68,7 @@ TwndVyber::TwndVyber(QWidget* stage) : TExerciseForm(stage) {
     zakryti->setCursor(programCursor(kArrowCursor));
     zakryti->hide();
 
-    moznosti = new TwndMoznosti(stage);
+    moznosti = new TwndMoznosti(this); // lies over the form, which covers the stage
     connect(moznosti, &TwndMoznosti::itemChosen, this, [this](int row, const QString& text) {
         if (row >= 1 && row <= kRows) {
             edSlovo[row - 1]->setText(text);
@@ -76,8 +76,6 @@ TwndVyber::TwndVyber(QWidget* stage) : TExerciseForm(stage) {
         }
     });
 }
-
-TwndVyber::~TwndVyber() { delete moznosti; }
 
 void TwndVyber::StartExercise() {
     prepareBackground();
@@ -156,7 +154,7 @@ void TwndVyber::MoznostiDown(int r) {
     const VyberRow& row = rows[r - 1];
     moznosti->setItems({row.offered[0], row.offered[1], row.offered[2]});
     const int top = gap->y() + moznosti->height() <= height() ? gap->y() + gap->height() : gap->y() - moznosti->height();
-    moznosti->move(x() + gap->x(), y() + top);
+    moznosti->move(gap->x(), top);
     moznosti->show();
 }
 

@@ -30,7 +30,6 @@ class TwndVyber : public TExerciseForm {
     Q_OBJECT
 public:
     explicit TwndVyber(QWidget* stage);
-    ~TwndVyber() override;
 
     void StartExercise() override;
 
