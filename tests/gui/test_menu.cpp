@@ -1,0 +1,111 @@
+#include "app/application.h"
+#include "app/globals.h"
+#include "controls/labels.h"
+#include "screens/help_window.h"
+#include "screens/select_form.h"
+#include "screens/setup_form.h"
+#include "support/fakes.h"
+#include "support/temp_install.h"
+
+#include <QTest>
+
+using namespace vz;
+using namespace vz::test;
+
+class TestMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        resetGlobals();
+        fakes = std::make_unique<Fakes>();
+        install = std::make_unique<TempInstall>();
+        program = std::make_unique<MainSequence>(install->options());
+        QCOMPARE(program->start(), MainSequence::StartResult::Running);
+        program->help()->ClosePicture();
+        menu = program->select();
+        menu->showOnStage();
+    }
+    void cleanup() {
+        program.reset();
+        install.reset();
+        fakes.reset();
+    }
+
+    void groupShowsItsGamesAndHighlightsItself() {
+        QTest::mouseClick(menu->GroupButtons[0], Qt::LeftButton);
+        const QImage highlighted = QImage(ResourceDir + "bmp/select/l_1_1.bmp").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(menu->Background.pixel(8 + 150, 103 + 23), highlighted.pixel(150, 23));
+        QCOMPARE(GameGroup, quint8(1));
+        const QVector<int> tops{133, 189, 234, 280, 326, 371};
+        for (int j = 0; j < 6; ++j) {
+            QCOMPARE(menu->GameButtons[j]->y(), tops[j]);
+            QVERIFY(menu->GameButtons[j]->height() > 0);
+        }
+        QTest::mouseClick(menu->GroupButtons[0], Qt::LeftButton); // twice: still the same
+        QCOMPARE(menu->Background.pixel(8 + 150, 103 + 23), highlighted.pixel(150, 23));
+        QVERIFY(menu->GameButtons[5]->height() > 0);
+    }
+
+    void switchingGroupsRestoresTheOldGroupPicture() {
+        QTest::mouseClick(menu->GroupButtons[0], Qt::LeftButton);
+        QTest::mouseClick(menu->GroupButtons[1], Qt::LeftButton);
+        const QImage plain = QImage(ResourceDir + "bmp/select/l_1_0.bmp").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(menu->Background.pixel(8 + 150, 103 + 23), plain.pixel(150, 23));
+        for (int j = 3; j < 6; ++j)
+            QCOMPARE(menu->GameButtons[j]->height(), 0); // group 2 has three games
+        QCOMPARE(menu->GameButtons[1]->y(), 234);
+    }
+
+    void gameButtonShowsItsHoverPicture() {
+        QTest::mouseClick(menu->GroupButtons[3], Qt::LeftButton);
+        TBMPLabel* button = menu->GameButtons[2];
+        QCOMPARE(fakes->sound->played, QStringList{ClickSound});
+        fakes->sound->played.clear();
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(button, &enter);
+        const QImage hover = QImage(ResourceDir + "bmp/select/r_4c_1.bmp").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(button->shownPicture()->pixel(10, 10), hover.pixel(10, 10));
+        QCOMPARE(fakes->sound->played, QStringList{EnterSound});
+    }
+
+    void choosingAGameOpensItsSetUpPage() {
+        QTest::mouseClick(menu->GroupButtons[3], Qt::LeftButton);
+        QTest::mouseClick(menu->GameButtons[2], Qt::LeftButton);
+        QCOMPARE(GameNumber, quint8(16));
+        QCOMPARE(GameLetter, QChar('c'));
+        QVERIFY(program->setup()->isVisible());
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(program->setup()->Background.size(), QSize(640, 480));
+        program->setup()->BackClick();
+        QVERIFY(menu->isVisible());
+        QCOMPARE(GameGroup, quint8(4)); // the menu kept its group
+        QVERIFY(menu->GameButtons[3]->height() > 0);
+    }
+
+    void headerShowsTheAuthors() {
+        QTest::mouseClick(menu->lbZahlavi, Qt::LeftButton);
+        QVERIFY(program->help()->isVisible());
+        QTest::keyClick(program->help(), Qt::Key_A);
+        QVERIFY(!program->help()->isVisible());
+    }
+
+    void answeringNoToTheExitQuestionChangesNothing() {
+        QTest::mouseClick(menu->GroupButtons[2], Qt::LeftButton);
+        const QImage before = menu->Background;
+        fakes->boxes->answerYes = false;
+        QTest::mouseClick(menu->exitButton, Qt::LeftButton);
+        QCOMPARE(fakes->boxes->questions.size(), 1);
+        QCOMPARE(menu->Background, before);
+        QVERIFY(menu->isVisible());
+        QCOMPARE(GameGroup, quint8(3));
+    }
+
+private:
+    std::unique_ptr<Fakes> fakes;
+    std::unique_ptr<TempInstall> install;
+    std::unique_ptr<MainSequence> program;
+    TwndSelect* menu = nullptr;
+};
+
+VZ_GUI_TEST_MAIN(TestMenu)
+#include "test_menu.moc"
