@@ -10,6 +10,7 @@
 #include "support/fakes.h"
 #include "support/temp_install.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace vz;
@@ -134,6 +135,40 @@ private slots:
         QCOMPARE(fakes->boxes->stops, QStringList{QStringLiteral("Nebola nájdená tlačová knižnica \"Ravad.dll\".")});
         QVERIFY(ScrResChanger && ScrResChanger->Attached);
         QVERIFY(setup->isVisible());
+    }
+
+    void printCallsTheGamesEntryPointWithNameGameAndCount_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("trimmed name") << QStringLiteral("  Eva Nováková ") << QByteArray("Hra1|12|Eva Nov\xE1kov\xE1|1|20");
+        QTest::newRow("no name: one blank") << QString() << QByteArray("Hra1|1| |1|20");
+    }
+    void printCallsTheGamesEntryPointWithNameGameAndCount() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, expected);
+        QFile::copy(VZ_FAKE_PRINT_LIBRARY, install->resDir() + "/libRavad.so");
+        const QString record = install->path("print.txt");
+        qputenv("VZ_PRINT_RECORD", record.toLocal8Bit());
+        TwndSetup* setup = open(1, 1);
+        setup->edJmeno->setText(name);
+        QTest::mouseClick(setup->img[2], Qt::LeftButton);
+        QTest::mouseClick(setup->Tisk, Qt::LeftButton);
+        QVERIFY(fakes->boxes->stops.isEmpty());
+        QFile file(record);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), expected);
+        QVERIFY(ScrResChanger->Attached);
+    }
+
+    void libraryWithoutTheGamesEntryPointIsNotCalled() {
+        QFile::copy(VZ_FAKE_PRINT_LIBRARY, install->resDir() + "/libRavad.so");
+        const QString record = install->path("print.txt");
+        qputenv("VZ_PRINT_RECORD", record.toLocal8Bit());
+        TwndSetup* setup = open(1, 3); // 1c: the stand-in has no Hra3
+        QTest::mouseClick(setup->img[0], Qt::LeftButton);
+        QTest::mouseClick(setup->Tisk, Qt::LeftButton);
+        QVERIFY(!QFile::exists(record));
+        QVERIFY(fakes->boxes->stops.isEmpty());
     }
 
     void helpSwitchAndHeader() {

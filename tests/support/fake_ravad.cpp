@@ -1,0 +1,26 @@
+// A stand-in for the printing library: every entry point writes what it
+// received to the file named by VZ_PRINT_RECORD, so tests can check the call.
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void record(const char* entry, const unsigned char* name, unsigned char game, unsigned char count) {
+    const char* path = std::getenv("VZ_PRINT_RECORD");
+    if (!path)
+        return;
+    if (FILE* out = std::fopen(path, "wb")) {
+        std::fprintf(out, "%s|%u|", entry, unsigned(name[0]));
+        std::fwrite(name + 1, 1, name[0], out);
+        std::fprintf(out, "|%u|%u", unsigned(game), unsigned(count));
+        std::fclose(out);
+    }
+}
+
+} // namespace
+
+extern "C" {
+void Hra1(const unsigned char* name, unsigned char game, unsigned char count) { record("Hra1", name, game, count); }
+void Hra16(const unsigned char* name, unsigned char game, unsigned char count) { record("Hra16", name, game, count); }
+}
