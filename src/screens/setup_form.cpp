@@ -122,7 +122,11 @@ TwndSetup::TwndSetup(QWidget* stage) : TStageForm(stage) {
                                resourceFile(QStringLiteral("bmp\\setup\\mzpet.bmp")), 546, 5, 91, 75);
     backButton->setObjectName(QStringLiteral("setupBack"));
     connect(backButton, &TXLabel::clicked, this, &TwndSetup::BackClick);
-    edJmeno->setFocus();
+}
+
+void TwndSetup::showEvent(QShowEvent* event) {
+    TStageForm::showEvent(event);
+    edJmeno->setFocus(Qt::OtherFocusReason); // first in the tab order
 }
 
 void TwndSetup::Prepare() {

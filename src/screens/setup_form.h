@@ -53,6 +53,9 @@ public:
 signals:
     void exerciseStarted(TStageForm* form);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void reveal(TExtImage* button, bool& shown, const QImage& picture);
     void hideContinue();
