@@ -5,6 +5,7 @@
 #include "platform/single_instance.h"
 #include "store/data_files.h"
 #include "store/section_reader.h"
+#include "screens/game_catalogue.h"
 #include "support/fakes.h"
 
 #include <QFile>
@@ -53,6 +54,47 @@ private slots:
         QVERIFY2(!image.isNull(), qPrintable(file));
         QCOMPARE(image.size(), size);
     }
+
+    void everyPictureAFormNamesExists_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        const QSize screen(640, 480);
+        for (const GameInfo& game : GameCatalogue()) {
+            const QString cc = game.code();
+            QTest::newRow(qPrintable("menu " + cc)) << "bmp/select/r_" + cc + "_0.bmp" << QSize(300, 40);
+            QTest::newRow(qPrintable("menu hover " + cc)) << "bmp/select/r_" + cc + "_1.bmp" << QSize(300, 40);
+            QTest::newRow(qPrintable("set-up " + cc)) << "bmp/setup/bg_0" + cc + ".bmp" << screen;
+            QTest::newRow(qPrintable("exercise " + cc)) << "bmp/bg_0" + cc + ".bmp" << screen;
+            QTest::newRow(qPrintable("table " + cc)) << "bmp/tab/0" + cc + ".bmp" << screen;
+            QTest::newRow(qPrintable("help " + cc)) << "bmp/help/bg_0" + cc + ".bmp" << screen;
+        }
+        for (int step : {9, 10, 12}) {
+            for (int k = 1; k <= (step == 12 ? 4 : 5); ++k) {
+                const int count = step == 10 ? 5 + 5 * k : step * k;
+                for (int state = 0; state < 2; ++state) {
+                    const QString name = QString("bmp/setup/%1_%2_%3.bmp").arg(step, 2, 10, QChar('0')).arg(count, 2, 10, QChar('0')).arg(state);
+                    QTest::newRow(qPrintable(name)) << name << QSize(k == 1 ? 35 : 43, 29);
+                }
+            }
+        }
+        for (const char* dial : {"10", "15", "20", "25", "30"})
+            QTest::newRow(dial) << QString("bmp/setup/sipka_%1.bmp").arg(dial) << QSize(95, 100);
+        for (const char* button : {"mzpet", "mtab", "mnove", "mkont", "setup/mzpet"}) {
+            QTest::newRow(button) << QString("bmp/%1.bmp").arg(button) << QSize(91, 75);
+            QTest::newRow(button) << QString("bmp/%1h.bmp").arg(button) << QSize(91, 75);
+        }
+        QTest::newRow("right mark") << "bmp/check_ok.bmp" << QSize(32, 32);
+        QTest::newRow("wrong mark") << "bmp/check_ko.bmp" << QSize(32, 32);
+        QTest::newRow("continue") << "bmp/pokracuj.bmp" << QSize(94, 23);
+        QTest::newRow("print") << "bmp/tiskni.bmp" << QSize(96, 23);
+        QTest::newRow("help off") << "bmp/setup/nap_0.bmp" << QSize(26, 26);
+        QTest::newRow("help on") << "bmp/setup/nap_1.bmp" << QSize(26, 26);
+        for (const char* five : {"bg_01d_5", "bg_03d_5", "bg_06a_5", "bg_07e_5", "bg_07e_s"})
+            QTest::newRow(five) << QString("bmp/%1.bmp").arg(five) << screen;
+        QTest::newRow("answer summary help") << "bmp/help/5b_sum.bmp" << screen;
+        QTest::newRow("topics help") << "bmp/help/07e_s.bmp" << screen;
+    }
+    void everyPictureAFormNamesExists() { everyPictureTheShellNamesExistsAtItsSize(); }
 
     void soundsAreRealWaveFiles() {
         for (const char* name : {"click", "enter"}) {

@@ -4,8 +4,7 @@
 #include "screens/help_window.h"
 #include "screens/select_form.h"
 #include "screens/setup_form.h"
-#include "support/fakes.h"
-#include "support/temp_install.h"
+#include "support/running_program.h"
 
 #include <QTest>
 
@@ -16,20 +15,12 @@ class TestMenu : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        resetGlobals();
-        fakes = std::make_unique<Fakes>();
-        install = std::make_unique<TempInstall>();
-        program = std::make_unique<MainSequence>(install->options());
-        QCOMPARE(program->start(), MainSequence::StartResult::Running);
-        program->help()->ClosePicture();
+        running = std::make_unique<RunningProgram>();
+        program = running->program.get();
+        fakes = &running->fakes;
         menu = program->select();
-        menu->showOnStage();
     }
-    void cleanup() {
-        program.reset();
-        install.reset();
-        fakes.reset();
-    }
+    void cleanup() { running.reset(); }
 
     void groupShowsItsGamesAndHighlightsItself() {
         QTest::mouseClick(menu->GroupButtons[0], Qt::LeftButton);
@@ -101,9 +92,9 @@ private slots:
     }
 
 private:
-    std::unique_ptr<Fakes> fakes;
-    std::unique_ptr<TempInstall> install;
-    std::unique_ptr<MainSequence> program;
+    std::unique_ptr<RunningProgram> running;
+    MainSequence* program = nullptr;
+    Fakes* fakes = nullptr;
     TwndSelect* menu = nullptr;
 };
 

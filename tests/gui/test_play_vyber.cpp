@@ -14,8 +14,7 @@
 #include "screens/setup_form.h"
 #include "screens/table_window.h"
 #include "store/cp1250.h"
-#include "support/fakes.h"
-#include "support/temp_install.h"
+#include "support/running_program.h"
 
 #include <QFile>
 #include <QTest>
@@ -71,21 +70,14 @@ class TestPlayVyber : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        resetGlobals();
-        fakes = std::make_unique<Fakes>();
-        install = std::make_unique<TempInstall>();
-        install->useBuiltContent();
-        install->writeScrambled("tab.dat", {});
-        program = std::make_unique<MainSequence>(install->options());
-        QCOMPARE(program->start(), MainSequence::StartResult::Running);
-        QTest::keyClick(program->help(), Qt::Key_Escape); // the title goes
-        program->select()->showOnStage();
+        running = std::make_unique<RunningProgram>([](TempInstall& install) {
+            install.useBuiltContent();
+            install.writeScrambled("tab.dat", {});
+        });
+        program = running->program.get();
+        install = &running->install;
     }
-    void cleanup() {
-        program.reset();
-        install.reset();
-        fakes.reset();
-    }
+    void cleanup() { running.reset(); }
 
     void playFifteenExamplesFromTheMenuToTheTable() {
         TwndSelect* menu = program->select();
@@ -275,9 +267,9 @@ private:
 
     static TPodklad* Podklad() { return static_cast<TPodklad*>(Stage()->parentWidget()); }
 
-    std::unique_ptr<Fakes> fakes;
-    std::unique_ptr<TempInstall> install;
-    std::unique_ptr<MainSequence> program;
+    std::unique_ptr<RunningProgram> running;
+    MainSequence* program = nullptr;
+    TempInstall* install = nullptr;
 };
 
 VZ_GUI_TEST_MAIN(TestPlayVyber)

@@ -7,8 +7,7 @@
 #include "screens/help_window.h"
 #include "screens/select_form.h"
 #include "screens/setup_form.h"
-#include "support/fakes.h"
-#include "support/temp_install.h"
+#include "support/running_program.h"
 
 #include <QFile>
 #include <QTest>
@@ -20,19 +19,12 @@ class TestSetupPage : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        resetGlobals();
-        fakes = std::make_unique<Fakes>();
-        install = std::make_unique<TempInstall>();
-        program = std::make_unique<MainSequence>(install->options());
-        QCOMPARE(program->start(), MainSequence::StartResult::Running);
-        program->help()->ClosePicture();
-        program->select()->showOnStage();
+        running = std::make_unique<RunningProgram>();
+        program = running->program.get();
+        fakes = &running->fakes;
+        install = &running->install;
     }
-    void cleanup() {
-        program.reset();
-        install.reset();
-        fakes.reset();
-    }
+    void cleanup() { running.reset(); }
 
     void nameThenCountRevealsContinueAtTheCount() {
         TwndSetup* setup = open(1, 1);
@@ -226,9 +218,10 @@ private:
         return program->setup();
     }
 
-    std::unique_ptr<Fakes> fakes;
-    std::unique_ptr<TempInstall> install;
-    std::unique_ptr<MainSequence> program;
+    std::unique_ptr<RunningProgram> running;
+    MainSequence* program = nullptr;
+    Fakes* fakes = nullptr;
+    TempInstall* install = nullptr;
 };
 
 VZ_GUI_TEST_MAIN(TestSetupPage)

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "fakes.h"
+#include "temp_install.h"
+
+#include <memory>
+
+namespace vz::test {
+
+// The program started from a temporary installation, its title closed and
+// its main menu showing; sounds are recorded and message boxes scripted.
+class RunningProgram {
+public:
+    // `prepare` may change the installation before the program starts.
+    explicit RunningProgram(const std::function<void(TempInstall&)>& prepare = {});
+    ~RunningProgram();
+
+    Fakes fakes;
+    TempInstall install;
+    std::unique_ptr<MainSequence> program;
+};
+
+} // namespace vz::test
