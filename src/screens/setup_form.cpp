@@ -45,6 +45,10 @@ QImage keyed(const QString& name) {
     return withTransparentColour(image, image.pixel(1, 1));
 }
 
+// The count of choice k (1 ... 5) for a count step: 10, 15 ... 30 for the
+// step 10, else whole multiples of the step.
+int choiceCount(int step, int k) { return step == 10 ? 5 + 5 * k : step * k; }
+
 } // namespace
 
 std::array<int, 5> offeredCounts(int gameNumber) {
@@ -52,7 +56,7 @@ std::array<int, 5> offeredCounts(int gameNumber) {
     const int step = game ? game->countStep : 10;
     std::array<int, 5> counts{};
     for (int k = 1; k <= 5; ++k)
-        counts[k - 1] = step == 10 ? 5 + 5 * k : step * k;
+        counts[k - 1] = choiceCount(step, k);
     if (step == 12)
         counts[4] = 0;
     if (gameNumber == 24) { // 6d: only 10, 20 and 30
@@ -140,14 +144,15 @@ void TwndSetup::Prepare() {
     CountStep = static_cast<quint8>(game ? game->countStep : 10);
     for (int k = 1; k <= 5; ++k) {
         img[k - 1]->setVisible(counts[k - 1] != 0);
-        const int count = CountStep == 10 ? 5 + 5 * k : CountStep * k;
-        if (CountStep == 12 && k == 5) {
-            choicePictures[k - 1] = {};
-            continue;
-        }
+        choicePictures[k - 1] = {};
+        if (CountStep == 12 && k == 5)
+            continue; // four choices only
+        // Hidden choices of 6d keep their pictures: the page looks the same for every step-10 game.
+        const QString name = QStringLiteral("BMP\\setup\\%1_%2_%3.bmp")
+                                 .arg(CountStep, 2, 10, QLatin1Char('0'))
+                                 .arg(choiceCount(CountStep, k), 2, 10, QLatin1Char('0'));
         for (int state = 0; state < 2; ++state)
-            choicePictures[k - 1][state] = loadPicture(resourceFile(
-                QStringLiteral("BMP\\setup\\%1_%2_%3.bmp").arg(CountStep, 2, 10, QLatin1Char('0')).arg(count, 2, 10, QLatin1Char('0')).arg(state)));
+            choicePictures[k - 1][state] = loadPicture(resourceFile(name.arg(state)));
     }
     Pokr->clearPicture();
     Pokr->setEnabled(false);
@@ -193,7 +198,7 @@ void TwndSetup::hideContinue() {
 
 void TwndSetup::CountClick(int choice) {
     showChoicePictures(choice);
-    ChosenCount = static_cast<quint8>(CountStep == 10 ? 5 + 5 * choice : CountStep * choice);
+    ChosenCount = static_cast<quint8>(choiceCount(CountStep, choice));
     imgPriklady->setPicture(dial[choice - 1]);
     imgPriklady->repaint();
     if (!ContinueShown && !edJmeno->text().isEmpty())

@@ -37,6 +37,21 @@ void TStageForm::drawIntoBackground(const QWidget* control, const QImage& pictur
     painter.drawImage(control->pos(), picture);
 }
 
+void TStageForm::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    QWidget* stage = parentWidget();
+    if (!stage || window() == this)
+        return;
+    const QObjectList forms = stage->children();
+    for (auto it = forms.crbegin(); it != forms.crend(); ++it) {
+        auto* form = qobject_cast<TStageForm*>(*it);
+        if (form && form != this && form->isVisible()) {
+            window()->setWindowTitle(form->Caption);
+            return;
+        }
+    }
+}
+
 void TStageForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(33, 89, 140));

@@ -22,6 +22,8 @@ protected:
     void drawIntoBackground(const QWidget* control, const QImage& picture);
 
     void paintEvent(QPaintEvent* event) override;
+    // The caption goes back to the form that is on top now.
+    void hideEvent(QHideEvent* event) override;
 };
 
 } // namespace vz

@@ -249,6 +249,7 @@ private slots:
         QTest::mouseClick(form->backButton, Qt::LeftButton);
         QTRY_VERIFY(!runningVyber());
         QVERIFY(program->setup()->isVisible());
+        QCOMPARE(Podklad()->windowTitle(), QStringLiteral("Vevider Zuduzad - Nastavenie hry"));
         QVERIFY(!TabList.contains("[1]"));
         QFile log(install->dataDir() + "/Vysledky.dat");
         QCOMPARE(log.size(), 0);
