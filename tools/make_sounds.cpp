@@ -59,19 +59,29 @@ QByteArray synthesise(const QHash<QString, double>& r) {
         const double frequency = f0 + (f1 - f0) * (t / seconds);
         phase += 2.0 * std::numbers::pi * frequency / rate;
         lowPassed += 0.35 * (white(random) - lowPassed);
-        double value = (1.0 - noise) * (std::sin(phase) + overtone * std::sin(2.0 * phase)) / (1.0 + overtone)
-                       + noise * lowPassed;
+        double value = (1.0 - noise) * (std::sin(phase) + overtone * std::sin(2.0 * phase)) /
+                           (1.0 + overtone) +
+                       noise * lowPassed;
         const double envelope = std::min(1.0, t / std::max(attack, 1e-4)) * std::exp(-decay * t);
         const double fadeOut = std::min(1.0, (seconds - t) * 400.0); // no click at the end
         value *= volume * envelope * fadeOut;
         char bytes[2];
-        qToLittleEndian(static_cast<qint16>(std::lround(std::clamp(value, -1.0, 1.0) * 32767)), bytes);
+        qToLittleEndian(static_cast<qint16>(std::lround(std::clamp(value, -1.0, 1.0) * 32767)),
+                        bytes);
         samples.append(bytes, 2);
     }
 
     QByteArray wav;
-    auto u32 = [&wav](quint32 v) { char b[4]; qToLittleEndian(v, b); wav.append(b, 4); };
-    auto u16 = [&wav](quint16 v) { char b[2]; qToLittleEndian(v, b); wav.append(b, 2); };
+    auto u32 = [&wav](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        wav.append(b, 4);
+    };
+    auto u16 = [&wav](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        wav.append(b, 2);
+    };
     wav += "RIFF";
     u32(36 + samples.size());
     wav += "WAVEfmt ";

@@ -9,7 +9,8 @@ namespace vz::tools {
 namespace {
 
 [[noreturn]] void fail(int line, const QString& what) {
-    throw std::runtime_error(QStringLiteral("pictures list, line %1: %2").arg(line).arg(what).toStdString());
+    throw std::runtime_error(
+        QStringLiteral("pictures list, line %1: %2").arg(line).arg(what).toStdString());
 }
 
 QString fillName(QString name, const QHash<QString, QString>& values) {
@@ -24,29 +25,35 @@ QVector<QHash<QString, QString>> expansions(const QString& foreach, int line) {
         result.append(QHash<QString, QString>());
     } else if (foreach == QLatin1String("group")) {
         for (const GroupInfo& group : GameGroups())
-            result.append(QHash<QString, QString>{{QStringLiteral("group"), QString::number(group.group)},
-                           {QStringLiteral("group_name"), group.name}});
+            result.append(
+                QHash<QString, QString>{{QStringLiteral("group"), QString::number(group.group)},
+                                        {QStringLiteral("group_name"), group.name}});
     } else if (foreach == QLatin1String("game")) {
         for (const GameInfo& game : GameCatalogue()) {
-            result.append(QHash<QString, QString>{{QStringLiteral("code"), game.code()},
-                           {QStringLiteral("number"), QString::number(game.number)},
-                           {QStringLiteral("number2"), QStringLiteral("%1").arg(game.number, 2, 10, QLatin1Char('0'))},
-                           {QStringLiteral("group"), QString::number(game.group)},
-                           {QStringLiteral("letter"), QString(game.letter)},
-                           {QStringLiteral("title"), game.title},
-                           {QStringLiteral("group_name"), GameGroups()[game.group - 1].name}});
+            result.append(QHash<QString, QString>{
+                {QStringLiteral("code"), game.code()},
+                {QStringLiteral("number"), QString::number(game.number)},
+                {QStringLiteral("number2"),
+                 QStringLiteral("%1").arg(game.number, 2, 10, QLatin1Char('0'))},
+                {QStringLiteral("group"), QString::number(game.group)},
+                {QStringLiteral("letter"), QString(game.letter)},
+                {QStringLiteral("title"), game.title},
+                {QStringLiteral("group_name"), GameGroups()[game.group - 1].name}});
         }
     } else if (foreach == QLatin1String("first_count") || foreach == QLatin1String("other_count")) {
         // The example counts the set-up page offers, per count step.
         const bool first = foreach == QLatin1String("first_count");
         for (int step : {9, 10, 12}) {
-            const QVector<int> counts = step == 10 ? QVector<int>{10, 15, 20, 25, 30}
-                                                   : QVector<int>{step, 2 * step, 3 * step, 4 * step, 5 * step};
+            const QVector<int> counts =
+                step == 10 ? QVector<int>{10, 15, 20, 25, 30}
+                           : QVector<int>{step, 2 * step, 3 * step, 4 * step, 5 * step};
             const int choices = step == 12 ? 4 : 5;
             for (int k = first ? 0 : 1; k < (first ? 1 : choices); ++k) {
                 result.append(QHash<QString, QString>{
-                    {QStringLiteral("step"), QStringLiteral("%1").arg(step, 2, 10, QLatin1Char('0'))},
-                    {QStringLiteral("count"), QStringLiteral("%1").arg(counts[k], 2, 10, QLatin1Char('0'))},
+                    {QStringLiteral("step"),
+                     QStringLiteral("%1").arg(step, 2, 10, QLatin1Char('0'))},
+                    {QStringLiteral("count"),
+                     QStringLiteral("%1").arg(counts[k], 2, 10, QLatin1Char('0'))},
                     {QStringLiteral("count_text"), QString::number(counts[k])}});
             }
         }

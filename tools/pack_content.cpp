@@ -45,7 +45,8 @@ QStringList readContent(const QString& path, bool needsHeader) {
             fail(where, QStringLiteral("empty line"));
         for (QChar c : line) {
             if (!vz::cp1250::canEncode(c) || c.unicode() < 0x20)
-                fail(where, QStringLiteral("character U+%1 cannot be stored").arg(c.unicode(), 4, 16, QLatin1Char('0')));
+                fail(where, QStringLiteral("character U+%1 cannot be stored")
+                                .arg(c.unicode(), 4, 16, QLatin1Char('0')));
         }
     }
     if (needsHeader && (lines.isEmpty() || !lines.first().startsWith(QLatin1Char('['))))
@@ -76,7 +77,8 @@ int main(int argc, char** argv) {
         } else if (args.size() == 3 && args[0] == QLatin1String("--plain")) {
             save(args[1], vz::joinLines(readContent(args[2], false)));
         } else {
-            QTextStream(stderr) << "usage: vz_pack_content --scrambled <out> <in...> | --plain <out> <in>\n";
+            QTextStream(stderr)
+                << "usage: vz_pack_content --scrambled <out> <in...> | --plain <out> <in>\n";
             return 2;
         }
     } catch (const std::exception& error) {

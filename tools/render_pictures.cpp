@@ -37,15 +37,20 @@ QPoint hotSpotOf(const vz::tools::PictureJob& job) {
     bool okY = false;
     const QPoint hot(xy.value(0).toInt(&okX), xy.value(1).toInt(&okY));
     if (xy.size() != 2 || !okX || !okY)
-        throw std::runtime_error(QStringLiteral("line %1: a cursor needs hotspot=X,Y").arg(job.line).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("line %1: a cursor needs hotspot=X,Y").arg(job.line).toStdString());
     return hot;
 }
 
 void render(const vz::tools::PictureJob& job, const QString& assetsDir, const QString& resDir) {
-    const QString svg = vz::tools::fillPlaceholders(readText(QDir(assetsDir).filePath(job.source)), job.placeholders);
+    const QString svg = vz::tools::fillPlaceholders(readText(QDir(assetsDir).filePath(job.source)),
+                                                    job.placeholders);
     QSvgRenderer renderer(svg.toUtf8());
     if (!renderer.isValid())
-        throw std::runtime_error(QStringLiteral("line %1: %2 is not valid SVG").arg(job.line).arg(job.source).toStdString());
+        throw std::runtime_error(QStringLiteral("line %1: %2 is not valid SVG")
+                                     .arg(job.line)
+                                     .arg(job.source)
+                                     .toStdString());
     const QSize size = renderer.defaultSize();
     const bool cursor = job.output.endsWith(QLatin1String(".cur"));
 
@@ -74,7 +79,8 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 4) {
-        QTextStream(stderr) << "usage: vz_render_pictures <assets dir> <resource dir> <list[,list...]> [fonts]\n";
+        QTextStream(stderr)
+            << "usage: vz_render_pictures <assets dir> <resource dir> <list[,list...]> [fonts]\n";
         return 2;
     }
     try {

@@ -27,7 +27,8 @@ QCursor stockCursor(int number) {
 
 void loadCursor(int number, const QString& name) {
     if (auto cursor = platform::readCursorFile(resourceFile(name)))
-        table()[number] = QCursor(QPixmap::fromImage(cursor->image), cursor->hotSpot.x(), cursor->hotSpot.y());
+        table()[number] =
+            QCursor(QPixmap::fromImage(cursor->image), cursor->hotSpot.x(), cursor->hotSpot.y());
     else
         table()[number] = stockCursor(number);
 }
@@ -40,6 +41,8 @@ void LoadCursors() {
     loadCursor(kHelpCursor, QStringLiteral("cur\\help.cur"));
 }
 
-QCursor programCursor(int number) { return table().value(number, stockCursor(number)); }
+QCursor programCursor(int number) {
+    return table().value(number, stockCursor(number));
+}
 
 } // namespace vz

@@ -1,12 +1,12 @@
 #include "main_sequence.h"
 
+#include "../drills/registry.h"
 #include "../platform/install_ini.h"
 #include "../screens/backdrop.h"
 #include "../screens/help_window.h"
 #include "../screens/hint_windows.h"
 #include "../screens/select_form.h"
 #include "../screens/setup_form.h"
-#include "../drills/registry.h"
 #include "../store/app_error.h"
 #include "../store/data_files.h"
 #include "application.h"
@@ -50,14 +50,17 @@ void registerFonts() {
 
 MainSequence::MainSequence(StartupOptions options) : options(std::move(options)) {}
 
-MainSequence::~MainSequence() { shutdown(); }
+MainSequence::~MainSequence() {
+    shutdown();
+}
 
 MainSequence::StartResult MainSequence::start() {
     QGuiApplication::setApplicationDisplayName(kProgramCaption);
     QGuiApplication::setQuitOnLastWindowClosed(false);
 
     instance = std::make_unique<platform::SingleInstance>(
-        options.lockPath.isEmpty() ? platform::SingleInstance::defaultLockPath() : options.lockPath);
+        options.lockPath.isEmpty() ? platform::SingleInstance::defaultLockPath()
+                                   : options.lockPath);
     if (!instance->isFirst())
         return StartResult::SecondCopy;
 
@@ -83,19 +86,21 @@ MainSequence::StartResult MainSequence::start() {
         return StartResult::InstallationBroken;
     }
 
-    display = options.makeDisplaySwitcher ? options.makeDisplaySwitcher(Podklad)
-                                          : std::make_unique<platform::WindowDisplaySwitcher>(Podklad);
+    display = options.makeDisplaySwitcher
+                  ? options.makeDisplaySwitcher(Podklad)
+                  : std::make_unique<platform::WindowDisplaySwitcher>(Podklad);
     resChanger = std::make_unique<TScrResChanger>(*display);
     ScrResChanger = resChanger.get();
     resChanger->WarnOnFailure = true;
-    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, Podklad, [](Qt::ApplicationState state) {
-        if (!ScrResChanger || !ScrResChanger->Attached)
-            return;
-        if (state == Qt::ApplicationActive)
-            ScrResChanger->ApplyMode();
-        else if (state == Qt::ApplicationInactive)
-            ScrResChanger->RestoreMode();
-    });
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, Podklad,
+                     [](Qt::ApplicationState state) {
+                         if (!ScrResChanger || !ScrResChanger->Attached)
+                             return;
+                         if (state == Qt::ApplicationActive)
+                             ScrResChanger->ApplyMode();
+                         else if (state == Qt::ApplicationInactive)
+                             ScrResChanger->RestoreMode();
+                     });
     resChanger->ApplyMode();
 
     if (!Podklad->isVisible())
@@ -123,7 +128,8 @@ bool MainSequence::ReadInstallPaths() {
     const auto ini = platform::findInstallIni(options.iniSearchDirs);
     if (!ini)
         return false;
-    const QString resource = platform::readIniValue(*ini, QStringLiteral("DID1"), QStringLiteral("CD"));
+    const QString resource =
+        platform::readIniValue(*ini, QStringLiteral("DID1"), QStringLiteral("CD"));
     const QString data = platform::readIniValue(*ini, QStringLiteral("DID1"), QStringLiteral("HD"));
     if (resource.isEmpty() || data.isEmpty())
         return false;

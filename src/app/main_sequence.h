@@ -3,10 +3,10 @@
 #include "../platform/display.h"
 #include "../platform/install_ini.h"
 #include "../platform/single_instance.h"
-#include "exception_handler.h"
-#include "scr_res_changer.h"
 #include "../screens/backdrop.h"
 #include "../screens/windows.h"
+#include "exception_handler.h"
+#include "scr_res_changer.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -15,7 +15,6 @@
 
 namespace vz {
 
-
 struct StartupOptions {
     // Where VEVIDER.INI is looked for, in order.
     QStringList iniSearchDirs = platform::defaultIniSearchDirs();
@@ -23,7 +22,8 @@ struct StartupOptions {
     QString lockPath;
     // How the program takes the screen; by default it switches the backdrop
     // window to full screen.
-    std::function<std::unique_ptr<platform::DisplaySwitcher>(QWidget* backdrop)> makeDisplaySwitcher;
+    std::function<std::unique_ptr<platform::DisplaySwitcher>(QWidget* backdrop)>
+        makeDisplaySwitcher;
 };
 
 // The program from start to end: start-up, the message loop, shutdown.

@@ -13,11 +13,13 @@ public:
         show(QMessageBox::Information, text, QMessageBox::Ok);
     }
     bool question(const QString& text) override {
-        return show(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        return show(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) ==
+               QMessageBox::Yes;
     }
 
 private:
-    static int show(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {
+    static int show(QMessageBox::Icon icon, const QString& text,
+                    QMessageBox::StandardButtons buttons) {
         QMessageBox box(icon, kProgramCaption, text, buttons, QApplication::activeWindow());
         return box.exec();
     }

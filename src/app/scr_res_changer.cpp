@@ -11,6 +11,8 @@ void TScrResChanger::ApplyMode() {
         messageBoxes().information(kDisplaySwitchWarning);
 }
 
-void TScrResChanger::RestoreMode() { display.restore(); }
+void TScrResChanger::RestoreMode() {
+    display.restore();
+}
 
 } // namespace vz

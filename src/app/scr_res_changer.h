@@ -6,8 +6,9 @@
 
 namespace vz {
 
-inline const QString kDisplaySwitchWarning = QStringLiteral(
-    "Grafická karta neumožňuje okamžité prepnutie rozlíšenia monitora.\r\nBude zachované aktuálne rozlíšenie.");
+inline const QString kDisplaySwitchWarning =
+    QStringLiteral("Grafická karta neumožňuje okamžité prepnutie rozlíšenia monitora.\r\nBude "
+                   "zachované aktuálne rozlíšenie.");
 
 // Takes the screen while the program is the active application and gives it
 // back whenever the program is left or ends.

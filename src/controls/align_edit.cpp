@@ -5,7 +5,9 @@
 
 namespace vz {
 
-TAlignEdit::TAlignEdit(QWidget* parent) : QLineEdit(parent) { setAlignment(TextAlignment::Left); }
+TAlignEdit::TAlignEdit(QWidget* parent) : QLineEdit(parent) {
+    setAlignment(TextAlignment::Left);
+}
 
 void TAlignEdit::setAlignment(TextAlignment value) {
     alignment = value;
@@ -40,7 +42,8 @@ void TAlignEdit::setMultiLine(bool value) {
     }
     // Each CR and the character after it (the LF of the pair) go.
     QString joined = text();
-    for (qsizetype cr = joined.indexOf(QLatin1Char('\r')); cr >= 0; cr = joined.indexOf(QLatin1Char('\r')))
+    for (qsizetype cr = joined.indexOf(QLatin1Char('\r')); cr >= 0;
+         cr = joined.indexOf(QLatin1Char('\r')))
         joined.remove(cr, 2);
     setText(joined);
 }

@@ -14,7 +14,9 @@ void TExtImage::setPicture(const QImage& picture) {
     update();
 }
 
-void TExtImage::clearPicture() { setPicture({}); }
+void TExtImage::clearPicture() {
+    setPicture({});
+}
 
 void TExtImage::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
@@ -38,7 +40,8 @@ void TExtImage::mousePressEvent(QMouseEvent* event) {
 }
 
 void TExtImage::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed = false;
     if (isEnabled())
         emit mouseReleased();

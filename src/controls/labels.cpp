@@ -10,21 +10,27 @@
 
 namespace vz {
 
-TClickLabel::TClickLabel(QWidget* owner, int left, int top, int width, int height) : QWidget(owner) {
+TClickLabel::TClickLabel(QWidget* owner, int left, int top, int width, int height)
+    : QWidget(owner) {
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(left, top, width, height);
 }
 
-void TClickLabel::mousePressEvent(QMouseEvent* event) { pressed = event->button() == Qt::LeftButton; }
+void TClickLabel::mousePressEvent(QMouseEvent* event) {
+    pressed = event->button() == Qt::LeftButton;
+}
 
 void TClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool inside = pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool inside = pressed && event->button() == Qt::LeftButton &&
+                        rect().contains(event->position().toPoint());
     pressed = false;
     if (inside && isEnabled())
         click();
 }
 
-void TClickLabel::click() { emit clicked(); }
+void TClickLabel::click() {
+    emit clicked();
+}
 
 TXLabel::TXLabel(QWidget* owner, int left, int top, int width, int height)
     : TClickLabel(owner, left, top, width, height) {
@@ -56,8 +62,8 @@ void TXLabel::click() {
 TBMPLabel::TBMPLabel(QWidget* owner, int left, int top, int width, int height)
     : TXLabel(owner, left, top, width, height) {}
 
-TBMPLabel::TBMPLabel(QWidget* owner, const QString& enterFile, const QString& leaveFile, int left, int top,
-                     int width, int height)
+TBMPLabel::TBMPLabel(QWidget* owner, const QString& enterFile, const QString& leaveFile, int left,
+                     int top, int width, int height)
     : TXLabel(owner, left, top, width, height) {
     EnterPicture = tryLoadPicture(enterFile);
     LeavePicture = tryLoadPicture(leaveFile);

@@ -55,8 +55,8 @@ public:
     // Both pictures empty; the caller fills them.
     TBMPLabel(QWidget* owner, int left, int top, int width, int height);
     // Loads both pictures; a file that cannot be read leaves its picture empty.
-    TBMPLabel(QWidget* owner, const QString& enterFile, const QString& leaveFile, int left, int top, int width,
-              int height);
+    TBMPLabel(QWidget* owner, const QString& enterFile, const QString& leaveFile, int left, int top,
+              int width, int height);
 
     QImage EnterPicture;
     QImage LeavePicture;

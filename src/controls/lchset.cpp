@@ -4,7 +4,9 @@ namespace vz {
 
 TLChSet::TLChSet(int capacity) : Items(qMax(0, capacity), kFree) {}
 
-bool TLChSet::Contains(int value) const { return Items.contains(value); }
+bool TLChSet::Contains(int value) const {
+    return Items.contains(value);
+}
 
 bool TLChSet::Add(int value) {
     if (Contains(value))
@@ -16,7 +18,9 @@ bool TLChSet::Add(int value) {
     return true;
 }
 
-void TLChSet::Clear() { Items.fill(kFree); }
+void TLChSet::Clear() {
+    Items.fill(kFree);
+}
 
 QVector<int> TLChSet::Members() const {
     QVector<int> members;

@@ -28,7 +28,8 @@ TStageForm* startExerciseForm(const GameInfo& game, QWidget* stage) {
         return nullptr;
     std::unique_ptr<TExerciseForm> form(make(stage));
     form->Caption = QStringLiteral("Vevider Zuduzad: ") + game.title;
-    form->Background = loadPicture(resourceFile(QStringLiteral("bmp\\bg_0%1.bmp").arg(game.code())));
+    form->Background =
+        loadPicture(resourceFile(QStringLiteral("bmp\\bg_0%1.bmp").arg(game.code())));
     form->StartExercise();
     return form.release();
 }

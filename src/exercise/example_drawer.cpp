@@ -18,7 +18,8 @@ bool ExampleDrawer::drawable(int index) const {
     return !working[index].startsWith(QLatin1Char('#'));
 }
 
-QVector<int> ExampleDrawer::drawPage(int count, const TLChSet& used, TLChSet& page, const QString& sectionName) {
+QVector<int> ExampleDrawer::drawPage(int count, const TLChSet& used, TLChSet& page,
+                                     const QString& sectionName) {
     QVector<int> fresh;
     QVector<int> repeatable;
     for (int index = 0; index < working.size(); index += linesPerExample) {

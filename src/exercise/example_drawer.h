@@ -21,7 +21,8 @@ public:
     // Draws `count` different examples, adds them to `page` and marks their
     // lines with "#". Raises "Cannot open file" (naming `sectionName`) when
     // the section cannot fill the page at all.
-    QVector<int> drawPage(int count, const TLChSet& used, TLChSet& page, const QString& sectionName);
+    QVector<int> drawPage(int count, const TLChSet& used, TLChSet& page,
+                          const QString& sectionName);
 
     const QStringList& lines() const { return working; }
     QStringList exampleLines(int index) const { return working.mid(index, linesPerExample); }

@@ -27,10 +27,12 @@ TBMPLabel* menuButton(QWidget* form, const char* name, int left) {
 } // namespace
 
 QString TExerciseForm::markHint() {
-    return QStringLiteral("       Kliknutím\n\r   na hodnotenie\n\r      sa zobrazí\n\rsprávna odpoveď.");
+    return QStringLiteral(
+        "       Kliknutím\n\r   na hodnotenie\n\r      sa zobrazí\n\rsprávna odpoveď.");
 }
 
-TExerciseForm::TExerciseForm(QWidget* stage) : TStageForm(stage), random(QRandomGenerator::global()) {
+TExerciseForm::TExerciseForm(QWidget* stage)
+    : TStageForm(stage), random(QRandomGenerator::global()) {
     if (UsedExamples)
         UsedExamples->Clear();
     if (PageExamples)
@@ -126,7 +128,9 @@ void TExerciseForm::CheckPage() {
     PageChecked = true;
 }
 
-void TExerciseForm::setMarkHint(int row, bool on) { Vyhodn[row - 1]->setToolTip(on ? markHint() : QString()); }
+void TExerciseForm::setMarkHint(int row, bool on) {
+    Vyhodn[row - 1]->setToolTip(on ? markHint() : QString());
+}
 
 void TExerciseForm::ShowContinue() {
     Pokr->setEnabled(true);
@@ -185,7 +189,9 @@ void TExerciseForm::VyslMouseDown(int row) {
     wndHint->raise();
 }
 
-void TExerciseForm::VyslMouseUp() { wndHint->hide(); }
+void TExerciseForm::VyslMouseUp() {
+    wndHint->hide();
+}
 
 TwndTab* TExerciseForm::createTable() {
     auto* table = new TwndTab(parentWidget());

@@ -22,10 +22,16 @@ void putU32(QByteArray& out, quint32 v) {
     out.append(b, 4);
 }
 
-quint16 u16(const QByteArray& in, qsizetype at) { return qFromLittleEndian<quint16>(in.constData() + at); }
-quint32 u32(const QByteArray& in, qsizetype at) { return qFromLittleEndian<quint32>(in.constData() + at); }
+quint16 u16(const QByteArray& in, qsizetype at) {
+    return qFromLittleEndian<quint16>(in.constData() + at);
+}
+quint32 u32(const QByteArray& in, qsizetype at) {
+    return qFromLittleEndian<quint32>(in.constData() + at);
+}
 
-int maskStride(int width) { return ((width + 31) / 32) * 4; }
+int maskStride(int width) {
+    return ((width + 31) / 32) * 4;
+}
 
 std::optional<QImage> decodeDib(const QByteArray& dib, int width, int height) {
     if (dib.size() < kInfoHeaderSize || u32(dib, 0) < kInfoHeaderSize)
@@ -33,7 +39,8 @@ std::optional<QImage> decodeDib(const QByteArray& dib, int width, int height) {
     const quint16 bits = u16(dib, 14);
     const quint32 compression = u32(dib, 16);
     const qsizetype pixels = u32(dib, 0);
-    const qsizetype need = pixels + qsizetype(width) * height * 4 + qsizetype(maskStride(width)) * height;
+    const qsizetype need =
+        pixels + qsizetype(width) * height * 4 + qsizetype(maskStride(width)) * height;
     if (bits != 32 || compression != 0 || dib.size() < need)
         return std::nullopt;
 
@@ -54,7 +61,8 @@ std::optional<QImage> decodeDib(const QByteArray& dib, int width, int height) {
             const int row = height - 1 - y;
             auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
             for (int x = 0; x < width; ++x) {
-                const auto byte = static_cast<unsigned char>(dib[mask + qsizetype(row) * maskStride(width) + x / 8]);
+                const auto byte = static_cast<unsigned char>(
+                    dib[mask + qsizetype(row) * maskStride(width) + x / 8]);
                 const bool transparent = byte & (0x80 >> (x % 8));
                 line[x] = transparent ? 0 : (line[x] | 0xFF000000u);
             }
@@ -111,10 +119,15 @@ QByteArray encodeCursor(const QImage& source, QPoint hotSpot) {
 }
 
 std::optional<CursorImage> decodeCursor(const QByteArray& bytes) {
-    if (bytes.size() < kDirSize + kEntrySize || u16(bytes, 0) != 0 || u16(bytes, 2) != 2 || u16(bytes, 4) < 1)
+    if (bytes.size() < kDirSize + kEntrySize || u16(bytes, 0) != 0 || u16(bytes, 2) != 2 ||
+        u16(bytes, 4) < 1)
         return std::nullopt;
-    const int width = static_cast<unsigned char>(bytes[kDirSize]) ? static_cast<unsigned char>(bytes[kDirSize]) : 256;
-    const int height = static_cast<unsigned char>(bytes[kDirSize + 1]) ? static_cast<unsigned char>(bytes[kDirSize + 1]) : 256;
+    const int width = static_cast<unsigned char>(bytes[kDirSize])
+                          ? static_cast<unsigned char>(bytes[kDirSize])
+                          : 256;
+    const int height = static_cast<unsigned char>(bytes[kDirSize + 1])
+                           ? static_cast<unsigned char>(bytes[kDirSize + 1])
+                           : 256;
     const QPoint hotSpot(u16(bytes, kDirSize + 4), u16(bytes, kDirSize + 6));
     const quint32 size = u32(bytes, kDirSize + 8);
     const quint32 offset = u32(bytes, kDirSize + 12);

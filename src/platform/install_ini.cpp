@@ -33,7 +33,8 @@ QString readIniValue(const QString& iniPath, const QString& section, const QStri
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            inSection = line.mid(1, line.size() - 2).trimmed().compare(section, Qt::CaseInsensitive) == 0;
+            inSection =
+                line.mid(1, line.size() - 2).trimmed().compare(section, Qt::CaseInsensitive) == 0;
             continue;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
@@ -41,7 +42,8 @@ QString readIniValue(const QString& iniPath, const QString& section, const QStri
             continue;
         if (line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0) {
             QString value = line.mid(eq + 1).trimmed();
-            if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+            if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) &&
+                value.endsWith(QLatin1Char('"')))
                 value = value.mid(1, value.size() - 2);
             return value;
         }

@@ -5,12 +5,13 @@
 
 namespace vz::platform {
 
-PrintOutcome callPrintLibrary(const QString& libraryPath, const QString& entry, const QByteArray& name,
-                              quint8 gameNumber, quint8 count) {
+PrintOutcome callPrintLibrary(const QString& libraryPath, const QString& entry,
+                              const QByteArray& name, quint8 gameNumber, quint8 count) {
     QLibrary library(libraryPath);
     if (!library.load())
         return PrintOutcome::LibraryMissing;
-    using GamePrint = void (*)(const unsigned char* name, unsigned char gameNumber, unsigned char count);
+    using GamePrint =
+        void (*)(const unsigned char* name, unsigned char gameNumber, unsigned char count);
     const auto print = reinterpret_cast<GamePrint>(library.resolve(entry.toLatin1().constData()));
     if (!print) {
         library.unload();

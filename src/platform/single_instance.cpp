@@ -5,7 +5,8 @@
 
 namespace vz::platform {
 
-SingleInstance::SingleInstance(const QString& lockPath) : lock(std::make_unique<QLockFile>(lockPath)) {
+SingleInstance::SingleInstance(const QString& lockPath)
+    : lock(std::make_unique<QLockFile>(lockPath)) {
     lock->setStaleLockTime(0);
     first = lock->tryLock(0);
 }

@@ -39,6 +39,8 @@ void TPodklad::closeEvent(QCloseEvent* event) {
         event->accept();
 }
 
-QWidget* Stage() { return theBackdrop ? theBackdrop->stage() : nullptr; }
+QWidget* Stage() {
+    return theBackdrop ? theBackdrop->stage() : nullptr;
+}
 
 } // namespace vz

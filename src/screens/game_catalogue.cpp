@@ -60,8 +60,9 @@ QVector<GameInfo> buildCatalogue() {
 }
 
 QVector<GroupInfo> buildGroups() {
-    static const char* names[] = {"Slovesá",   "Zámená", "Podstatné mená a členy", "Predložky",
-                                  "Vety", "Číslovky a čas", "Slovná zásoba"};
+    static const char* names[] = {"Slovesá",      "Zámená", "Podstatné mená a členy",
+                                  "Predložky",    "Vety",   "Číslovky a čas",
+                                  "Slovná zásoba"};
     QVector<GroupInfo> groups;
     for (int g = 1; g <= 7; ++g) {
         GroupInfo info;

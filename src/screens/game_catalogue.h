@@ -9,11 +9,11 @@ namespace vz {
 // code, number, title, exercise form and pictures together; the picture
 // generator reads it too, so titles are written only here.
 struct GameInfo {
-    int number = 0;  // GameNumber, 1 ... 29 in menu order
-    int group = 0;   // 1 ... 7
-    QChar letter;    // 'a' ... 'f', the position within the group
-    QString title;   // caption after "Vevider Zuduzad: "
-    QString form;    // class name of the exercise form
+    int number = 0; // GameNumber, 1 ... 29 in menu order
+    int group = 0;  // 1 ... 7
+    QChar letter;   // 'a' ... 'f', the position within the group
+    QString title;  // caption after "Vevider Zuduzad: "
+    QString form;   // class name of the exercise form
     int countStep = 10;
     bool printable = true;
 

@@ -28,7 +28,8 @@ QString TwndHelp::pictureFile(int kind) {
     case TopicsHelp:
         return resourceFile(QStringLiteral("BMP\\help\\07e_s.bmp"));
     default:
-        return resourceFile(QStringLiteral("bmp\\help\\bg_0%1%2.bmp").arg(GameGroup).arg(GameLetter));
+        return resourceFile(
+            QStringLiteral("bmp\\help\\bg_0%1%2.bmp").arg(GameGroup).arg(GameLetter));
     }
 }
 
@@ -60,8 +61,12 @@ void TwndHelp::CasTimer() {
         ++TickCount;
 }
 
-void TwndHelp::keyPressEvent(QKeyEvent*) { ClosePicture(); }
+void TwndHelp::keyPressEvent(QKeyEvent*) {
+    ClosePicture();
+}
 
-void TwndHelp::mousePressEvent(QMouseEvent*) { ClosePicture(); }
+void TwndHelp::mousePressEvent(QMouseEvent*) {
+    ClosePicture();
+}
 
 } // namespace vz

@@ -8,7 +8,8 @@ namespace {
 
 QPixmap keyedPicture(const QString& name, QPoint keyPixel) {
     const QImage image = loadPicture(resourceFile(name));
-    const QPoint at(qBound(0, keyPixel.x(), image.width() - 1), qBound(0, keyPixel.y(), image.height() - 1));
+    const QPoint at(qBound(0, keyPixel.x(), image.width() - 1),
+                    qBound(0, keyPixel.y(), image.height() - 1));
     return QPixmap::fromImage(withTransparentColour(image, image.pixel(at)));
 }
 
@@ -69,13 +70,14 @@ void THintWindow::layoutPieces() {
     const int h = height();
     LPozadi->setGeometry(0, 0, LPozadi->width(), h);
     RPozadi->setGeometry(width() - RPozadi->width(), 0, RPozadi->width(), h);
-    Pozadi->setGeometry(LPozadi->width(), 0, qMax(0, width() - LPozadi->width() - RPozadi->width()), h);
+    Pozadi->setGeometry(LPozadi->width(), 0, qMax(0, width() - LPozadi->width() - RPozadi->width()),
+                        h);
     Pozadi->lower();
 }
 
 TwndHint::TwndHint(QWidget* stage)
-    : THintWindow(stage, QSize(161, 34), QStringLiteral("bmp\\hint_1.bmp"), 10, QStringLiteral("bmp\\hint_2.bmp"),
-                  QStringLiteral("bmp\\hint_3.bmp"), 17),
+    : THintWindow(stage, QSize(161, 34), QStringLiteral("bmp\\hint_1.bmp"), 10,
+                  QStringLiteral("bmp\\hint_2.bmp"), QStringLiteral("bmp\\hint_3.bmp"), 17),
       Text(addText(10, 11)) {}
 
 TwndHint2::TwndHint2(QWidget* stage)
@@ -84,8 +86,8 @@ TwndHint2::TwndHint2(QWidget* stage)
       UpText(addText(10, 11)), DownText(addText(10, 32)) {}
 
 TwndHintR::TwndHintR(QWidget* stage)
-    : THintWindow(stage, QSize(161, 34), QStringLiteral("bmp\\hint_3R.bmp"), 17, QStringLiteral("bmp\\hint_2.bmp"),
-                  QStringLiteral("bmp\\hint_1R.bmp"), 10),
+    : THintWindow(stage, QSize(161, 34), QStringLiteral("bmp\\hint_3R.bmp"), 17,
+                  QStringLiteral("bmp\\hint_2.bmp"), QStringLiteral("bmp\\hint_1R.bmp"), 10),
       Text(addText(20, 11)) {}
 
 } // namespace vz

@@ -16,8 +16,8 @@ public:
     QLabel* RPozadi;
 
 protected:
-    THintWindow(QWidget* stage, QSize designSize, const QString& leftFile, int leftWidth, const QString& middleFile,
-                const QString& rightFile, int rightWidth);
+    THintWindow(QWidget* stage, QSize designSize, const QString& leftFile, int leftWidth,
+                const QString& middleFile, const QString& rightFile, int rightWidth);
     QLabel* addText(int left, int top);
 
     void resizeEvent(QResizeEvent* event) override;

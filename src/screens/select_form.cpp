@@ -18,7 +18,9 @@ namespace {
 constexpr int kGameLeft = 333;
 constexpr int kButtonWidth = 300;
 
-int groupTop(int group) { return 103 + 54 * (group - 1); }
+int groupTop(int group) {
+    return 103 + 54 * (group - 1);
+}
 
 } // namespace
 
@@ -45,18 +47,21 @@ TwndSelect::TwndSelect(QWidget* stage) : TStageForm(stage) {
     Background = loadPicture(resourceFile(QStringLiteral("BMP\\select\\bckg.bmp")));
     for (int state = 0; state < 2; ++state) {
         for (int g = 1; g <= 7; ++g)
-            groupPictures << loadPicture(resourceFile(QStringLiteral("BMP\\select\\l_%1_%2.bmp").arg(g).arg(state)));
+            groupPictures << loadPicture(
+                resourceFile(QStringLiteral("BMP\\select\\l_%1_%2.bmp").arg(g).arg(state)));
     }
     for (const GameInfo& game : GameCatalogue()) {
         const QString code = game.code();
-        GamePictures.append({loadPicture(resourceFile(QStringLiteral("bmp\\select\\r_%1_0.bmp").arg(code))),
-                             loadPicture(resourceFile(QStringLiteral("bmp\\select\\r_%1_1.bmp").arg(code)))});
+        GamePictures.append(
+            {loadPicture(resourceFile(QStringLiteral("bmp\\select\\r_%1_0.bmp").arg(code))),
+             loadPicture(resourceFile(QStringLiteral("bmp\\select\\r_%1_1.bmp").arg(code)))});
     }
 
     lbZahlavi = new TClickLabel(this, 5, 5, 539, 75);
     lbZahlavi->setObjectName(QStringLiteral("lbZahlavi"));
     lbZahlavi->setCursor(programCursor(kHelpCursor));
-    connect(lbZahlavi, &TClickLabel::clicked, this, [] { wndHelp->ShowPicture(TwndHelp::Authors); });
+    connect(lbZahlavi, &TClickLabel::clicked, this,
+            [] { wndHelp->ShowPicture(TwndHelp::Authors); });
 
     for (int g = 1; g <= 7; ++g) {
         auto* button = new TXLabel(this, 8, groupTop(g), kButtonWidth, 46);
@@ -74,8 +79,9 @@ TwndSelect::TwndSelect(QWidget* stage) : TStageForm(stage) {
         GameButtons[j - 1] = button;
     }
 
-    exitButton = new TBMPLabel(this, resourceFile(QStringLiteral("bmp\\select\\mkoneh.bmp")),
-                               resourceFile(QStringLiteral("bmp\\select\\mkone.bmp")), 546, 5, 91, 75);
+    exitButton =
+        new TBMPLabel(this, resourceFile(QStringLiteral("bmp\\select\\mkoneh.bmp")),
+                      resourceFile(QStringLiteral("bmp\\select\\mkone.bmp")), 546, 5, 91, 75);
     exitButton->setObjectName(QStringLiteral("exitButton"));
     connect(exitButton, &TXLabel::clicked, this, &TwndSelect::CloseQuery);
     drawIntoBackground(exitButton, exitButton->LeavePicture);

@@ -37,8 +37,11 @@ public:
 struct ChoiceGeometry {
     int left, top, width, height;
 };
-constexpr std::array<ChoiceGeometry, 5> kChoices{{
-    {133, 253, 35, 29}, {204, 293, 43, 29}, {203, 370, 43, 29}, {128, 409, 43, 29}, {52, 370, 43, 29}}};
+constexpr std::array<ChoiceGeometry, 5> kChoices{{{133, 253, 35, 29},
+                                                  {204, 293, 43, 29},
+                                                  {203, 370, 43, 29},
+                                                  {128, 409, 43, 29},
+                                                  {52, 370, 43, 29}}};
 
 QImage keyed(const QString& name) {
     const QImage image = loadPicture(resourceFile(name));
@@ -47,7 +50,9 @@ QImage keyed(const QString& name) {
 
 // The count of choice k (1 ... 5) for a count step: 10, 15 ... 30 for the
 // step 10, else whole multiples of the step.
-int choiceCount(int step, int k) { return step == 10 ? 5 + 5 * k : step * k; }
+int choiceCount(int step, int k) {
+    return step == 10 ? 5 + 5 * k : step * k;
+}
 
 } // namespace
 
@@ -75,7 +80,8 @@ TwndSetup::TwndSetup(QWidget* stage) : TStageForm(stage) {
     printPicture = keyed(QStringLiteral("bmp\\tiskni.bmp"));
     const char* dials[] = {"10", "15", "20", "25", "30"};
     for (int i = 0; i < 5; ++i)
-        dial[i] = loadPicture(resourceFile(QStringLiteral("BMP\\setup\\sipka_%1.bmp").arg(QLatin1String(dials[i]))));
+        dial[i] = loadPicture(
+            resourceFile(QStringLiteral("BMP\\setup\\sipka_%1.bmp").arg(QLatin1String(dials[i]))));
 
     const auto pictureButton = [this](const char* name, QRect geometry) {
         auto* button = new TExtImage(this);
@@ -88,7 +94,8 @@ TwndSetup::TwndSetup(QWidget* stage) : TStageForm(stage) {
     };
     for (int k = 1; k <= 5; ++k) {
         const ChoiceGeometry& g = kChoices[k - 1];
-        img[k - 1] = pictureButton(qPrintable(QStringLiteral("img%1").arg(k)), QRect(g.left, g.top, g.width, g.height));
+        img[k - 1] = pictureButton(qPrintable(QStringLiteral("img%1").arg(k)),
+                                   QRect(g.left, g.top, g.width, g.height));
         connect(img[k - 1], &TExtImage::clicked, this, [this, k] { CountClick(k); });
     }
     imgPriklady = pictureButton("imgPriklady", QRect(101, 293, 95, 100));
@@ -120,10 +127,12 @@ TwndSetup::TwndSetup(QWidget* stage) : TStageForm(stage) {
     lbZahlavi = new TClickLabel(this, 5, 5, 539, 75);
     lbZahlavi->setObjectName(QStringLiteral("lbZahlavi"));
     lbZahlavi->setCursor(programCursor(kHelpCursor));
-    connect(lbZahlavi, &TClickLabel::clicked, this, [] { wndHelp->ShowPicture(TwndHelp::SetupHelp); });
+    connect(lbZahlavi, &TClickLabel::clicked, this,
+            [] { wndHelp->ShowPicture(TwndHelp::SetupHelp); });
 
-    backButton = new TBMPLabel(this, resourceFile(QStringLiteral("bmp\\setup\\mzpeth.bmp")),
-                               resourceFile(QStringLiteral("bmp\\setup\\mzpet.bmp")), 546, 5, 91, 75);
+    backButton =
+        new TBMPLabel(this, resourceFile(QStringLiteral("bmp\\setup\\mzpeth.bmp")),
+                      resourceFile(QStringLiteral("bmp\\setup\\mzpet.bmp")), 546, 5, 91, 75);
     backButton->setObjectName(QStringLiteral("setupBack"));
     connect(backButton, &TXLabel::clicked, this, &TwndSetup::BackClick);
 }
@@ -259,8 +268,8 @@ void TwndSetup::TiskClick() {
     const QString trimmed = edJmeno->text().trimmed().left(255);
     const QByteArray name = cp1250::encode(trimmed.isEmpty() ? QStringLiteral(" ") : trimmed);
     const auto outcome = platform::callPrintLibrary(ResourceDir + QStringLiteral("Ravad"),
-                                                    QStringLiteral("Hra%1").arg(GameNumber), name, GameNumber,
-                                                    ChosenCount);
+                                                    QStringLiteral("Hra%1").arg(GameNumber), name,
+                                                    GameNumber, ChosenCount);
     if (outcome == platform::PrintOutcome::LibraryMissing)
         messageBoxes().stop(kNoPrintLibrary);
     else

@@ -22,7 +22,8 @@ void TStageForm::showOnStage() {
     if (QWidget* stage = parentWidget()) {
         for (QObject* child : stage->children()) {
             auto* widget = qobject_cast<QWidget*>(child);
-            if (widget && widget != this && widget->isVisible() && widget->property("stayOnTop").toBool())
+            if (widget && widget != this && widget->isVisible() &&
+                widget->property("stayOnTop").toBool())
                 widget->raise();
         }
     }

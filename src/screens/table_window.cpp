@@ -19,8 +19,8 @@ struct Column {
 };
 
 constexpr std::array<Column, 5> kColumns{{
-    {32, 30, Qt::AlignRight},   // rank
-    {110, 250, Qt::AlignLeft},  // name
+    {32, 30, Qt::AlignRight},    // rank
+    {110, 250, Qt::AlignLeft},   // name
     {390, 40, Qt::AlignHCenter}, // right
     {478, 40, Qt::AlignHCenter}, // wrong
     {558, 40, Qt::AlignHCenter}, // grade
@@ -59,8 +59,8 @@ void TwndTab::LoadTable() {
 void TwndTab::RecordResult() {
     table->RecordResult(PupilName, RightCount, WrongCount, bands);
     const TableRow& result = table->current();
-    const QStringList record =
-        logRecord(PupilName.trimmed(), GameNumber, result.right, result.wrong, result.grade, QDateTime::currentDateTime());
+    const QStringList record = logRecord(PupilName.trimmed(), GameNumber, result.right,
+                                         result.wrong, result.grade, QDateTime::currentDateTime());
     table->SaveTable(); // the result is safe before the log is touched
     table->LoadTable();
     appendToLog(DataDir + QStringLiteral("Vysledky.dat"), record);
@@ -79,7 +79,8 @@ void TwndTab::FillTable() {
 }
 
 void TwndTab::loadBackground() {
-    Background = loadPicture(resourceFile(QStringLiteral("bmp\\tab\\0%1%2.bmp").arg(GameGroup).arg(GameLetter)));
+    Background = loadPicture(
+        resourceFile(QStringLiteral("bmp\\tab\\0%1%2.bmp").arg(GameGroup).arg(GameLetter)));
     drawIntoBackground(backButton, backButton->LeavePicture);
 }
 

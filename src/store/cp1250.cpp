@@ -72,7 +72,9 @@ QByteArray encode(const QString& text, bool* ok) {
     return bytes;
 }
 
-bool canEncode(QChar c) { return byteFor(c) >= 0; }
+bool canEncode(QChar c) {
+    return byteFor(c) >= 0;
+}
 
 bool canEncode(const QString& text) {
     for (QChar c : text) {

@@ -25,7 +25,8 @@ void saveScrambledLines(const QString& path, const QStringList& lines) {
     ScrambleStream(bytes);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+        throw AppError(
+            QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
 }
 
 } // namespace vz

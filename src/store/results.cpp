@@ -16,8 +16,12 @@ int tableNumber(const QString& field) {
     return ok ? value : 0;
 }
 
-QString padRight(const QString& text, int width) { return text.leftJustified(width, QLatin1Char(' ')); }
-QString padLeft(const QString& text, int width) { return text.rightJustified(width, QLatin1Char(' ')); }
+QString padRight(const QString& text, int width) {
+    return text.leftJustified(width, QLatin1Char(' '));
+}
+QString padLeft(const QString& text, int width) {
+    return text.rightJustified(width, QLatin1Char(' '));
+}
 
 } // namespace
 
@@ -65,9 +69,12 @@ int gradeFor(int percentage, const QVector<GradeBand>& bands) {
     return 0;
 }
 
-ResultsTable::ResultsTable(QStringList& tabList, int gameNumber) : tabList(tabList), gameNumber(gameNumber) {}
+ResultsTable::ResultsTable(QStringList& tabList, int gameNumber)
+    : tabList(tabList), gameNumber(gameNumber) {}
 
-ResultsTable::~ResultsTable() { SaveTable(); }
+ResultsTable::~ResultsTable() {
+    SaveTable();
+}
 
 QString ResultsTable::tableName(const QString& pupilName) {
     QString name = pupilName.trimmed().left(kNameLength);
@@ -100,7 +107,8 @@ void ResultsTable::LoadTable() {
     tabList.remove(start, end - start);
 }
 
-int ResultsTable::RecordResult(const QString& pupilName, int right, int wrong, const QVector<GradeBand>& bands) {
+int ResultsTable::RecordResult(const QString& pupilName, int right, int wrong,
+                               const QVector<GradeBand>& bands) {
     TableRow& result = rows[11];
     result.name = tableName(pupilName);
     result.right = right;
@@ -117,9 +125,10 @@ int ResultsTable::SortNewEntry() {
     for (int v = 10; v >= 1; --v) {
         const TableRow& low = rows[v];
         const TableRow& high = rows[v - 1];
-        const bool better = low.grade < high.grade || high.grade == 0 ||
-                            (low.grade == high.grade && low.right > high.right) ||
-                            (low.grade == high.grade && low.right == high.right && low.wrong < high.wrong);
+        const bool better =
+            low.grade < high.grade || high.grade == 0 ||
+            (low.grade == high.grade && low.right > high.right) ||
+            (low.grade == high.grade && low.right == high.right && low.wrong < high.wrong);
         if (better) {
             std::swap(rows[v], rows[v - 1]);
             if (place == v)
@@ -136,21 +145,44 @@ void ResultsTable::SaveTable() {
     tabList << header(gameNumber);
     for (int k = 0; k < kTableRows; ++k) {
         const TableRow& row = rows[k];
-        tabList << QStringLiteral("%1|%2|%3|%4").arg(row.name).arg(row.right).arg(row.wrong).arg(row.grade);
+        tabList << QStringLiteral("%1|%2|%3|%4")
+                       .arg(row.name)
+                       .arg(row.right)
+                       .arg(row.wrong)
+                       .arg(row.grade);
     }
 }
 
 QString logGameTitle(int gameNumber) {
-    static const char* titles[] = {
-        "Pomocné slovesá", "Bežné slovesá", "Spôsobové slovesá", "Minulý čas základných slovies",
-        "Rozkazovací spôsob", "Slovesá s\u00A0odlúčiteľnými predponami", "Osobné zámená a „es“",
-        "Privlastňovacie zámená", "Opytovacie zámená", "Určovanie rodu (členy)", "3. a 4. pád - po člene určitom",
-        "3. a 4. pád - po člene neurčitom", "Množné číslo", "Predložky času", "Predložky in, nach, aus, an",
-        "Predložky zu, über, bei, vor, durch, um", "Predložky vyjadrujúce pozíciu", "Poradie slov vo vete",
-        "Vyber vhodnú odpoveď", "Diktát jednoduchých viet", "Číslovky - vizuálne priraďovanie",
-        "Číslovky - doplňovanie podľa posluchu", "Hodiny - vyjadrené formálne", "Hodiny - vyjadrené neformálne",
-        "Rozlíšenie kein x nicht", "Nepatrí do radu", "Antonymá prídavných mien", "Priraďovanie nadradených slov",
-        "Slovíčka"};
+    static const char* titles[] = {"Pomocné slovesá",
+                                   "Bežné slovesá",
+                                   "Spôsobové slovesá",
+                                   "Minulý čas základných slovies",
+                                   "Rozkazovací spôsob",
+                                   "Slovesá s\u00A0odlúčiteľnými predponami",
+                                   "Osobné zámená a „es“",
+                                   "Privlastňovacie zámená",
+                                   "Opytovacie zámená",
+                                   "Určovanie rodu (členy)",
+                                   "3. a 4. pád - po člene určitom",
+                                   "3. a 4. pád - po člene neurčitom",
+                                   "Množné číslo",
+                                   "Predložky času",
+                                   "Predložky in, nach, aus, an",
+                                   "Predložky zu, über, bei, vor, durch, um",
+                                   "Predložky vyjadrujúce pozíciu",
+                                   "Poradie slov vo vete",
+                                   "Vyber vhodnú odpoveď",
+                                   "Diktát jednoduchých viet",
+                                   "Číslovky - vizuálne priraďovanie",
+                                   "Číslovky - doplňovanie podľa posluchu",
+                                   "Hodiny - vyjadrené formálne",
+                                   "Hodiny - vyjadrené neformálne",
+                                   "Rozlíšenie kein x nicht",
+                                   "Nepatrí do radu",
+                                   "Antonymá prídavných mien",
+                                   "Priraďovanie nadradených slov",
+                                   "Slovíčka"};
     if (gameNumber < 1 || gameNumber > int(std::size(titles)))
         return {};
     return QString::fromUtf8(titles[gameNumber - 1]);
@@ -166,8 +198,9 @@ QStringList logRecord(const QString& pupilName, int gameNumber, int right, int w
             QStringLiteral("   Čas: ") + time,
         QStringLiteral("Hra: ") + logGameTitle(gameNumber),
         QStringLiteral("Počet příkladů:  ") + padRight(QString::number(right + wrong), 6) +
-            QStringLiteral("   Správně:  ") + padRight(QString::number(right), 6) + QStringLiteral("   Špatně:  ") +
-            padRight(QString::number(wrong), 8) + QStringLiteral("   Známka:  ") + QString::number(grade),
+            QStringLiteral("   Správně:  ") + padRight(QString::number(right), 6) +
+            QStringLiteral("   Špatně:  ") + padRight(QString::number(wrong), 8) +
+            QStringLiteral("   Známka:  ") + QString::number(grade),
         QString(75, QLatin1Char('=')),
     };
 }
@@ -176,7 +209,8 @@ void appendToLog(const QString& path, const QStringList& lines) {
     const QByteArray bytes = joinLines(lines);
     QFile file(path);
     if (!file.open(QIODevice::Append) || file.write(bytes) != bytes.size() || !file.flush())
-        throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+        throw AppError(
+            QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
 }
 
 } // namespace vz

@@ -52,7 +52,8 @@ public:
     void LoadTable();
     // Puts the result into row 11, grades it and sorts it into rows 0 ... 9.
     // Returns the row it reached, or -1 when it was not good enough.
-    int RecordResult(const QString& pupilName, int right, int wrong, const QVector<GradeBand>& bands);
+    int RecordResult(const QString& pupilName, int right, int wrong,
+                     const QVector<GradeBand>& bands);
     void SaveTable();
 
     const TableRow& row(int index) const { return rows[index]; }

@@ -23,8 +23,9 @@ private slots:
         changer.ApplyMode();
         QCOMPARE(display.applies, 3);
         QCOMPARE(fakes->boxes->informations,
-                 QStringList{QStringLiteral("Grafická karta neumožňuje okamžité prepnutie rozlíšenia monitora.\r\n"
-                                            "Bude zachované aktuálne rozlíšenie.")});
+                 QStringList{QStringLiteral(
+                     "Grafická karta neumožňuje okamžité prepnutie rozlíšenia monitora.\r\n"
+                     "Bude zachované aktuálne rozlíšenie.")});
         QVERIFY(!changer.WarnOnFailure);
     }
 

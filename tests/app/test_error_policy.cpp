@@ -54,7 +54,8 @@ private slots:
         MainSequence program(install.options());
         QCOMPARE(program.start(), MainSequence::StartResult::Running);
         program.help()->ClosePicture();
-        TabList << "[5]" << "Jana|9|1|1";
+        TabList << "[5]"
+                << "Jana|9|1|1";
         auto* button = new QPushButton(Stage());
         button->setGeometry(0, 0, 50, 50);
         button->show();
@@ -64,7 +65,8 @@ private slots:
         QCOMPARE(program.run(), 0);
         QCOMPARE(fakes->boxes->stops, QStringList{kInstallMessage});
         QVERIFY(fakes->boxes->questions.isEmpty()); // no exit question
-        QCOMPARE(install.readScrambled("tab.dat"), (QStringList{"[1]", "Eva|10|0|1", "[5]", "Jana|9|1|1"}));
+        QCOMPARE(install.readScrambled("tab.dat"),
+                 (QStringList{"[1]", "Eva|10|0|1", "[5]", "Jana|9|1|1"}));
     }
 
     void letterCaseOfTheMarkerCounts() {

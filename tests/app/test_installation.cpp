@@ -3,9 +3,9 @@
 
 #include "app/application.h"
 #include "platform/single_instance.h"
+#include "screens/game_catalogue.h"
 #include "store/data_files.h"
 #include "store/section_reader.h"
-#include "screens/game_catalogue.h"
 #include "support/fakes.h"
 
 #include <QFile>
@@ -61,8 +61,10 @@ private slots:
         const QSize screen(640, 480);
         for (const GameInfo& game : GameCatalogue()) {
             const QString cc = game.code();
-            QTest::newRow(qPrintable("menu " + cc)) << "bmp/select/r_" + cc + "_0.bmp" << QSize(300, 40);
-            QTest::newRow(qPrintable("menu hover " + cc)) << "bmp/select/r_" + cc + "_1.bmp" << QSize(300, 40);
+            QTest::newRow(qPrintable("menu " + cc))
+                << "bmp/select/r_" + cc + "_0.bmp" << QSize(300, 40);
+            QTest::newRow(qPrintable("menu hover " + cc))
+                << "bmp/select/r_" + cc + "_1.bmp" << QSize(300, 40);
             QTest::newRow(qPrintable("set-up " + cc)) << "bmp/setup/bg_0" + cc + ".bmp" << screen;
             QTest::newRow(qPrintable("exercise " + cc)) << "bmp/bg_0" + cc + ".bmp" << screen;
             QTest::newRow(qPrintable("table " + cc)) << "bmp/tab/0" + cc + ".bmp" << screen;
@@ -72,7 +74,10 @@ private slots:
             for (int k = 1; k <= (step == 12 ? 4 : 5); ++k) {
                 const int count = step == 10 ? 5 + 5 * k : step * k;
                 for (int state = 0; state < 2; ++state) {
-                    const QString name = QString("bmp/setup/%1_%2_%3.bmp").arg(step, 2, 10, QChar('0')).arg(count, 2, 10, QChar('0')).arg(state);
+                    const QString name = QString("bmp/setup/%1_%2_%3.bmp")
+                                             .arg(step, 2, 10, QChar('0'))
+                                             .arg(count, 2, 10, QChar('0'))
+                                             .arg(state);
                     QTest::newRow(qPrintable(name)) << name << QSize(k == 1 ? 35 : 43, 29);
                 }
             }
@@ -116,7 +121,8 @@ private slots:
             QVERIFY(!readSection(data, header).isEmpty());
         QFile grades(stage + "/data/Znamky.dat");
         QVERIFY(grades.open(QIODevice::ReadOnly));
-        QCOMPARE(grades.readAll(), QByteArray("90|100|\r\n75|89|\r\n50|74|\r\n30|49|\r\n0|29|\r\n"));
+        QCOMPARE(grades.readAll(),
+                 QByteArray("90|100|\r\n75|89|\r\n50|74|\r\n30|49|\r\n0|29|\r\n"));
         QVERIFY(QFile::exists(stage + "/data/tab.dat"));
         QVERIFY(QFile::exists(stage + "/data/Vysledky.dat"));
         QVERIFY(QFile::exists(stage + "/res/font/LiberationSans-Regular.ttf"));

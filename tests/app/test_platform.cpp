@@ -30,7 +30,8 @@ private slots:
     void iniValuesIgnoreLetterCaseAndKeepBackslashes() {
         QTemporaryDir dir;
         const QString ini = dir.filePath("VEVIDER.INI");
-        write(ini, "; installation\r\n[Other]\r\nCD=wrong\r\n[did1]\r\n cd = C:\\Vevider\\res\\ \r\nHd=\"/srv/data\"\r\n"
+        write(ini, "; installation\r\n[Other]\r\nCD=wrong\r\n[did1]\r\n cd = C:\\Vevider\\res\\ "
+                   "\r\nHd=\"/srv/data\"\r\n"
                    "[Next]\r\nHD=wrong\r\n");
         QCOMPARE(readIniValue(ini, "DID1", "CD"), QString("C:\\Vevider\\res\\"));
         QCOMPARE(readIniValue(ini, "DID1", "HD"), QString("/srv/data"));
@@ -41,7 +42,8 @@ private slots:
     void iniValuesAreWindows1250() {
         QTemporaryDir dir;
         write(dir.filePath("VEVIDER.INI"), "[DID1]\r\nHD=/home/\x9Akola\r\n");
-        QCOMPARE(readIniValue(dir.filePath("VEVIDER.INI"), "DID1", "HD"), QStringLiteral("/home/škola"));
+        QCOMPARE(readIniValue(dir.filePath("VEVIDER.INI"), "DID1", "HD"),
+                 QStringLiteral("/home/škola"));
     }
 
     void iniIsLookedForBesideTheProgramFirst() {
@@ -100,7 +102,8 @@ private slots:
 
     void installedCursorsHaveHotSpotsInsideTheirPicture() {
         for (const char* name : {"arrow", "hand", "help"}) {
-            const auto cursor = readCursorFile(QStringLiteral(VZ_STAGE_RES_DIR "/cur/%1.cur").arg(name));
+            const auto cursor =
+                readCursorFile(QStringLiteral(VZ_STAGE_RES_DIR "/cur/%1.cur").arg(name));
             QVERIFY2(cursor, name);
             QVERIFY(QRect(QPoint(0, 0), cursor->image.size()).contains(cursor->hotSpot));
             QVERIFY(qAlpha(cursor->image.pixel(0, cursor->image.height() - 1)) == 0 ||

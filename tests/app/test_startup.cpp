@@ -32,8 +32,10 @@ private slots:
         QTest::newRow("CD empty") << QString("[DID1]\nCD=\nHD=%data") << QString();
         QTest::newRow("HD missing") << QString("[DID1]\nCD=%res") << QString();
         QTest::newRow("no DID1 section") << QString("[Other]\nCD=%res\nHD=%data") << QString();
-        QTest::newRow("HD is a file") << QString("[DID1]\nCD=%res\nHD=%data/Znamky.dat") << QString();
-        QTest::newRow("HD does not exist") << QString("[DID1]\nCD=%res\nHD=%data/gone") << QString();
+        QTest::newRow("HD is a file")
+            << QString("[DID1]\nCD=%res\nHD=%data/Znamky.dat") << QString();
+        QTest::newRow("HD does not exist")
+            << QString("[DID1]\nCD=%res\nHD=%data/gone") << QString();
         QTest::newRow("no title picture") << QString() << QString("res/bmp/title.bmp");
     }
     void brokenInstallationShowsTheInstallationMessage() {
@@ -41,7 +43,8 @@ private slots:
         QFETCH(QString, removed);
         TempInstall install;
         if (!ini.isEmpty())
-            install.writeIni(QString(ini).replace("%res", install.resDir()).replace("%data", install.dataDir()));
+            install.writeIni(
+                QString(ini).replace("%res", install.resDir()).replace("%data", install.dataDir()));
         if (!removed.isEmpty())
             install.remove(removed);
         const QByteArray tabBefore = install.readScrambled("tab.dat").join('\n').toUtf8();
@@ -92,7 +95,8 @@ private slots:
     void directoriesWithAndWithoutFinalSlashAreTheSame() {
         QFETCH(QString, suffix);
         TempInstall install;
-        install.writeIni(QString("[did1]\r\ncd=%1%3\r\nhd=%2%3\r\n").arg(install.resDir(), install.dataDir(), suffix));
+        install.writeIni(QString("[did1]\r\ncd=%1%3\r\nhd=%2%3\r\n")
+                             .arg(install.resDir(), install.dataDir(), suffix));
         MainSequence program(install.options());
         QCOMPARE(program.start(), Result::Running);
         QCOMPARE(ResourceDir, install.resDir() + "/");
@@ -149,13 +153,16 @@ private slots:
 
     void exitWithYesWritesTabDatBackUnchanged() {
         TempInstall install;
-        install.writeScrambled("tab.dat", {"[1]", QStringLiteral("Ľubo Šťastný|14|1|1"), " |0|0|0", "[16]"});
+        install.writeScrambled("tab.dat",
+                               {"[1]", QStringLiteral("Ľubo Šťastný|14|1|1"), " |0|0|0", "[16]"});
         MainSequence program(install.options());
         QCOMPARE(program.start(), Result::Running);
         program.help()->ClosePicture();
-        QTimer::singleShot(0, [&] { QTest::mouseClick(program.select()->exitButton, Qt::LeftButton); });
+        QTimer::singleShot(
+            0, [&] { QTest::mouseClick(program.select()->exitButton, Qt::LeftButton); });
         QCOMPARE(program.run(), 0);
-        QCOMPARE(fakes->boxes->questions, QStringList{QStringLiteral("Chcete naozaj ukončiť aplikáciu?")});
+        QCOMPARE(fakes->boxes->questions,
+                 QStringList{QStringLiteral("Chcete naozaj ukončiť aplikáciu?")});
         QCOMPARE(install.readScrambled("tab.dat"),
                  (QStringList{"[1]", QStringLiteral("Ľubo Šťastný|14|1|1"), " |0|0|0", "[16]"}));
         QVERIFY(install.display->restores >= 1);

@@ -30,7 +30,8 @@ private slots:
         QSet<QString> sentences;
         int examples = 0;
         for (int i = 0; i + 1 < body.size(); i += 2) {
-            const QString where = QStringLiteral("[%1] line %2: %3").arg(code).arg(i + 1).arg(body[i]);
+            const QString where =
+                QStringLiteral("[%1] line %2: %3").arg(code).arg(i + 1).arg(body[i]);
             QVERIFY2(!body[i].startsWith('#') && !body[i].startsWith('['), qPrintable(where));
             QVERIFY2(body[i].count('|') == 1, qPrintable(where));
             QVERIFY2(body[i + 1].count('|') == 2, qPrintable(where));

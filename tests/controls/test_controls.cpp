@@ -82,8 +82,8 @@ private slots:
         auto* image = new TExtImage(parent.get());
         image->OnZvuk = EnterSound;
         image->ClickZvuk = ClickSound;
-        auto* label = new TBMPLabel(parent.get(), makePicture(dir, "h.bmp", Qt::red), makePicture(dir, "p.bmp", Qt::blue),
-                                    0, 0, 40, 20);
+        auto* label = new TBMPLabel(parent.get(), makePicture(dir, "h.bmp", Qt::red),
+                                    makePicture(dir, "p.bmp", Qt::blue), 0, 0, 40, 20);
         QSignalSpy imageEvents(image, &TExtImage::mouseEntered);
         QSignalSpy labelEvents(label, &TXLabel::mouseEntered);
         QSignalSpy labelClicks(label, &TXLabel::clicked);
@@ -120,8 +120,8 @@ private slots:
     }
 
     void bitmapLabelShowsHoverThenPlainPicture() {
-        auto* label = new TBMPLabel(parent.get(), makePicture(dir, "h.bmp", Qt::red), makePicture(dir, "p.bmp", Qt::blue),
-                                    0, 0, 40, 20);
+        auto* label = new TBMPLabel(parent.get(), makePicture(dir, "h.bmp", Qt::red),
+                                    makePicture(dir, "p.bmp", Qt::blue), 0, 0, 40, 20);
         label->show();
         enter(label);
         QCOMPARE(label->shownPicture()->pixelColor(1, 1), QColor(Qt::red));
@@ -129,7 +129,8 @@ private slots:
         leave(label);
         QCOMPARE(label->shownPicture()->pixelColor(1, 1), QColor(Qt::blue));
         QTest::mouseClick(label, Qt::LeftButton);
-        QCOMPARE(label->shownPicture()->pixelColor(1, 1), QColor(Qt::blue)); // a click changes nothing
+        QCOMPARE(label->shownPicture()->pixelColor(1, 1),
+                 QColor(Qt::blue)); // a click changes nothing
         QCOMPARE(fakes->sound->played, (QStringList{EnterSound, ClickSound}));
         parent->hide();
         parent->show();
@@ -137,8 +138,8 @@ private slots:
     }
 
     void bitmapLabelWithMissingHoverFileStillWorks() {
-        auto* label = new TBMPLabel(parent.get(), dir.filePath("missing.bmp"), makePicture(dir, "p.bmp", Qt::blue), 0,
-                                    0, 40, 20);
+        auto* label = new TBMPLabel(parent.get(), dir.filePath("missing.bmp"),
+                                    makePicture(dir, "p.bmp", Qt::blue), 0, 0, 40, 20);
         QVERIFY(label->EnterPicture.isNull());
         enter(label);
         QCOMPARE(fakes->sound->played, QStringList{EnterSound});

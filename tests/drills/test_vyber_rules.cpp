@@ -14,11 +14,23 @@ private slots:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("correct");
-        QTest::newRow("plain") << "Mein Bruder|zwölf Jahre alt." << "ist|bist|sind" << QStringLiteral("Mein Bruder")
-                               << "zwölf Jahre alt." << "ist";
-        QTest::newRow("spaces") << "  Wir | müde. " << " sind |seid| bin " << "Wir" << QStringLiteral("müde.") << "sind";
-        QTest::newRow("gap at the start") << "|du heute Zeit?" << "Hast|Habt|Hat" << "" << "du heute Zeit?" << "Hast";
-        QTest::newRow("gap at the end") << "Das Buch ist|" << "neu|alt|rot" << "Das Buch ist" << "" << "neu";
+        QTest::newRow("plain") << "Mein Bruder|zwölf Jahre alt."
+                               << "ist|bist|sind" << QStringLiteral("Mein Bruder")
+                               << "zwölf Jahre alt."
+                               << "ist";
+        QTest::newRow("spaces") << "  Wir | müde. "
+                                << " sind |seid| bin "
+                                << "Wir" << QStringLiteral("müde.") << "sind";
+        QTest::newRow("gap at the start") << "|du heute Zeit?"
+                                          << "Hast|Habt|Hat"
+                                          << ""
+                                          << "du heute Zeit?"
+                                          << "Hast";
+        QTest::newRow("gap at the end") << "Das Buch ist|"
+                                        << "neu|alt|rot"
+                                        << "Das Buch ist"
+                                        << ""
+                                        << "neu";
     }
     void examplesAreSplitAndTrimmed() {
         QFETCH(QString, sentence);

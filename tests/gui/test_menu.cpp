@@ -24,7 +24,8 @@ private slots:
 
     void groupShowsItsGamesAndHighlightsItself() {
         QTest::mouseClick(menu->GroupButtons[0], Qt::LeftButton);
-        const QImage highlighted = QImage(ResourceDir + "bmp/select/l_1_1.bmp").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage highlighted = QImage(ResourceDir + "bmp/select/l_1_1.bmp")
+                                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QCOMPARE(menu->Background.pixel(8 + 150, 103 + 23), highlighted.pixel(150, 23));
         QCOMPARE(GameGroup, quint8(1));
         const QVector<int> tops{133, 189, 234, 280, 326, 371};
@@ -40,7 +41,8 @@ private slots:
     void switchingGroupsRestoresTheOldGroupPicture() {
         QTest::mouseClick(menu->GroupButtons[0], Qt::LeftButton);
         QTest::mouseClick(menu->GroupButtons[1], Qt::LeftButton);
-        const QImage plain = QImage(ResourceDir + "bmp/select/l_1_0.bmp").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage plain = QImage(ResourceDir + "bmp/select/l_1_0.bmp")
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QCOMPARE(menu->Background.pixel(8 + 150, 103 + 23), plain.pixel(150, 23));
         for (int j = 3; j < 6; ++j)
             QCOMPARE(menu->GameButtons[j]->height(), 0); // group 2 has three games
@@ -54,7 +56,8 @@ private slots:
         fakes->sound->played.clear();
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
         QApplication::sendEvent(button, &enter);
-        const QImage hover = QImage(ResourceDir + "bmp/select/r_4c_1.bmp").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage hover = QImage(ResourceDir + "bmp/select/r_4c_1.bmp")
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QCOMPARE(button->shownPicture()->pixel(10, 10), hover.pixel(10, 10));
         QCOMPARE(fakes->sound->played, QStringList{EnterSound});
     }

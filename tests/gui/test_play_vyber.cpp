@@ -226,7 +226,8 @@ private slots:
     }
 
     void tableInTheMiddleOfAPageChangesNothing() {
-        TabList << "[1]" << "Eva|10|0|1";
+        TabList << "[1]"
+                << "Eva|10|0|1";
         startGame(10);
         TwndVyber* form = runningVyber();
         choose(form, 1, form->row(1).correct);

@@ -37,7 +37,9 @@ private slots:
         QVERIFY(setup->ContinueShown && setup->Pokr->isEnabled());
         QVERIFY(setup->PrintShown && setup->Tisk->isEnabled());
         QCOMPARE(setup->imgPriklady->picture().pixel(47, 50),
-                 QImage(ResourceDir + "bmp/setup/sipka_20.bmp").convertToFormat(QImage::Format_ARGB32_Premultiplied).pixel(47, 50));
+                 QImage(ResourceDir + "bmp/setup/sipka_20.bmp")
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                     .pixel(47, 50));
     }
 
     void countThenNameRevealsContinueAtTheFirstCharacter() {
@@ -66,7 +68,8 @@ private slots:
         TwndSetup* setup = open(1, 1);
         QTest::mouseClick(setup->img[0], Qt::LeftButton);
         QTest::keyClicks(setup->edJmeno, "a|b");
-        QCOMPARE(fakes->boxes->stops, (QStringList{"Meno nesmie obsahovať znak \"|\"", "Meno nesmie obsahovať znak \"|\""}));
+        QCOMPARE(fakes->boxes->stops, (QStringList{"Meno nesmie obsahovať znak \"|\"",
+                                                   "Meno nesmie obsahovať znak \"|\""}));
         QCOMPARE(setup->edJmeno->text(), QString("a|b"));
         fakes->boxes->stops.clear();
         setup->Pokr->setEnabled(true);
@@ -124,7 +127,8 @@ private slots:
         TwndSetup* setup = open(1, 1);
         QTest::mouseClick(setup->img[0], Qt::LeftButton);
         QTest::mouseClick(setup->Tisk, Qt::LeftButton);
-        QCOMPARE(fakes->boxes->stops, QStringList{QStringLiteral("Nebola nájdená tlačová knižnica \"Ravad.dll\".")});
+        QCOMPARE(fakes->boxes->stops,
+                 QStringList{QStringLiteral("Nebola nájdená tlačová knižnica \"Ravad.dll\".")});
         QVERIFY(ScrResChanger && ScrResChanger->Attached);
         QVERIFY(setup->isVisible());
     }
@@ -132,7 +136,8 @@ private slots:
     void printCallsTheGamesEntryPointWithNameGameAndCount_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("trimmed name") << QStringLiteral("  Eva Nováková ") << QByteArray("Hra1|12|Eva Nov\xE1kov\xE1|1|20");
+        QTest::newRow("trimmed name")
+            << QStringLiteral("  Eva Nováková ") << QByteArray("Hra1|12|Eva Nov\xE1kov\xE1|1|20");
         QTest::newRow("no name: one blank") << QString() << QByteArray("Hra1|1| |1|20");
     }
     void printCallsTheGamesEntryPointWithNameGameAndCount() {
@@ -171,7 +176,9 @@ private slots:
         QVERIFY(!setup->HelpOn);
         QTest::mouseClick(setup->lbZahlavi, Qt::LeftButton);
         QVERIFY(program->help()->isVisible());
-        QCOMPARE(program->help()->Background, QImage(ResourceDir + "bmp/help/setup.bmp").convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        QCOMPARE(program->help()->Background,
+                 QImage(ResourceDir + "bmp/help/setup.bmp")
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     void continueWithHelpOnShowsTheGameHelpOverTheExercise() {

@@ -15,7 +15,9 @@ private slots:
         QTest::newRow("german") << QStringLiteral("ßäëöü") << QByteArray("\xDF\xE4\xEB\xF6\xFC");
         QTest::newRow("slovak") << QStringLiteral("čľšžô") << QByteArray("\xE8\xBE\x9A\x9E\xF4");
         QTest::newRow("capitals") << QStringLiteral("ČĽŠŽÄ") << QByteArray("\xC8\xBC\x8A\x8E\xC4");
-        QTest::newRow("quotes") << QStringLiteral("„es“") << QByteArray("\x84" "es\x93");
+        QTest::newRow("quotes") << QStringLiteral("„es“")
+                                << QByteArray("\x84"
+                                              "es\x93");
         QTest::newRow("no-break space") << QStringLiteral("s\u00A0o") << QByteArray("s\xA0o");
     }
     void slovakAndGermanLettersAreSingleBytes() {
@@ -69,8 +71,10 @@ private slots:
         QTest::newRow("no final end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
         QTest::newRow("lone cr and lf") << QByteArray("a\rb\nc") << QStringList{"a", "b", "c"};
         QTest::newRow("lf cr is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
-        QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
-        QTest::newRow("nul ends the text") << QByteArray("a\r\nb\0c\r\nd", 10) << QStringList{"a", "b"};
+        QTest::newRow("empty lines kept")
+            << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+        QTest::newRow("nul ends the text")
+            << QByteArray("a\r\nb\0c\r\nd", 10) << QStringList{"a", "b"};
         QTest::newRow("zero bytes") << QByteArray() << QStringList{};
         QTest::newRow("spaces kept") << QByteArray("  x |y  \r\n") << QStringList{"  x |y  "};
     }

@@ -4,9 +4,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <unistd.h>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 using namespace vz;
 

@@ -30,8 +30,8 @@ private slots:
         QTest::newRow("13 of 15") << 13 << 2 << 87;
         QTest::newRow("7 of 15") << 7 << 8 << 47;
         QTest::newRow("17 of 20") << 17 << 3 << 85;
-        QTest::newRow("half goes down to even") << 1 << 199 << 0;   // 0.5
-        QTest::newRow("half goes up to even") << 3 << 197 << 2;     // 1.5
+        QTest::newRow("half goes down to even") << 1 << 199 << 0; // 0.5
+        QTest::newRow("half goes up to even") << 3 << 197 << 2;   // 1.5
         QTest::newRow("89.5 goes to 90") << 179 << 21 << 90;
         QTest::newRow("nothing answered") << 0 << 0 << 0;
         QTest::newRow("all right") << 48 << 0 << 100;
@@ -67,8 +67,10 @@ private slots:
 
     void brokenGradeScaleRaises_data() {
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("second bar missing") << QByteArray("90|100\r\n75|89|\r\n50|74|\r\n30|49|\r\n0|29|\r\n");
-        QTest::newRow("not a number") << QByteArray("90|sto|\r\n75|89|\r\n50|74|\r\n30|49|\r\n0|29|\r\n");
+        QTest::newRow("second bar missing")
+            << QByteArray("90|100\r\n75|89|\r\n50|74|\r\n30|49|\r\n0|29|\r\n");
+        QTest::newRow("not a number")
+            << QByteArray("90|sto|\r\n75|89|\r\n50|74|\r\n30|49|\r\n0|29|\r\n");
         QTest::newRow("four lines") << QByteArray("90|100|\r\n75|89|\r\n50|74|\r\n30|49|\r\n");
     }
     void brokenGradeScaleRaises() {
@@ -162,11 +164,15 @@ private slots:
         const QDateTime when(QDate(2026, 12, 6), QTime(9, 5));
         const QStringList lines = logRecord("Eva", 1, 13, 2, 2, when);
         QCOMPARE(lines.size(), 4);
-        QVERIFY(lines[0].startsWith(QStringLiteral("Jméno: Eva") + QString(32, ' ') + "   Datum: "));
+        QVERIFY(
+            lines[0].startsWith(QStringLiteral("Jméno: Eva") + QString(32, ' ') + "   Datum: "));
         QCOMPARE(lines[0].indexOf("   Datum: "), 7 + 35);
         QVERIFY(lines[0].contains(QStringLiteral("   Čas: ")));
         QCOMPARE(lines[1], QStringLiteral("Hra: Pomocné slovesá"));
-        QCOMPARE(lines[2], QStringLiteral("Počet příkladů:  15       Správně:  13       Špatně:  2          Známka:  2"));
+        QCOMPARE(
+            lines[2],
+            QStringLiteral(
+                "Počet příkladů:  15       Správně:  13       Špatně:  2          Známka:  2"));
         QCOMPARE(lines[3], QString(75, '='));
         QCOMPARE(logRecord(QString(40, 'n'), 30, 0, 0, 0, when)[0].mid(7, 40), QString(40, 'n'));
         QCOMPARE(logRecord("x", 30, 0, 0, 0, when)[1], QString("Hra: "));

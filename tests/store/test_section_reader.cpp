@@ -16,7 +16,8 @@ private slots:
         QTest::newRow("first") << data << "[1a]" << QStringList{"a|b", "#comment"};
         QTest::newRow("ended by an invalid header") << data << "[3c]" << QStringList{"c|d"};
         QTest::newRow("empty last section") << data << "[4c]" << QStringList{};
-        QTest::newRow("runs to the end") << QStringList{"x", "[7e]", "1", "2"} << "[7e]" << QStringList{"1", "2"};
+        QTest::newRow("runs to the end")
+            << QStringList{"x", "[7e]", "1", "2"} << "[7e]" << QStringList{"1", "2"};
         QTest::newRow("empty line stays in the body")
             << QStringList{"[5a]", "a", "", "b", "[5b]"} << "[5a]" << QStringList{"a", "", "b"};
     }

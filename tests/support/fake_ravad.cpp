@@ -21,6 +21,10 @@ void record(const char* entry, const unsigned char* name, unsigned char game, un
 } // namespace
 
 extern "C" {
-void Hra1(const unsigned char* name, unsigned char game, unsigned char count) { record("Hra1", name, game, count); }
-void Hra16(const unsigned char* name, unsigned char game, unsigned char count) { record("Hra16", name, game, count); }
+void Hra1(const unsigned char* name, unsigned char game, unsigned char count) {
+    record("Hra1", name, game, count);
+}
+void Hra16(const unsigned char* name, unsigned char game, unsigned char count) {
+    record("Hra16", name, game, count);
+}
 }

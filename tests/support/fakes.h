@@ -61,11 +61,11 @@ private:
 
 // A test main that uses the program's own application object, so errors
 // escaping handlers take the program's path.
-#define VZ_GUI_TEST_MAIN(TestClass)                                                                                    \
-    int main(int argc, char** argv) {                                                                                  \
-        vz::Application app(argc, argv);                                                                              \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                      \
-        TestClass test;                                                                                                \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return QTest::qExec(&test, argc, argv);                                                                        \
+#define VZ_GUI_TEST_MAIN(TestClass)                                                                \
+    int main(int argc, char** argv) {                                                              \
+        vz::Application app(argc, argv);                                                           \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestClass test;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

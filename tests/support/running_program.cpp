@@ -19,6 +19,8 @@ RunningProgram::RunningProgram(const std::function<void(TempInstall&)>& prepare)
     program->select()->showOnStage();
 }
 
-RunningProgram::~RunningProgram() { program.reset(); }
+RunningProgram::~RunningProgram() {
+    program.reset();
+}
 
 } // namespace vz::test

@@ -46,7 +46,8 @@ TempInstall::TempInstall() {
     writeIni(QStringLiteral("[DID1]\r\nCD=%1\r\nHD=%2\r\n").arg(resDir(), dataDir()));
     writeScrambled(QStringLiteral("data.dat"), {"[1a]", "Ich|müde.", "bin|bist|ist"});
     writeScrambled(QStringLiteral("tab.dat"), {"[1]", "Eva|10|0|1"});
-    writeText(QDir(dataDir()).filePath(QStringLiteral("Znamky.dat")), "90|100|\r\n75|89|\r\n50|74|\r\n30|49|\r\n0|29|\r\n");
+    writeText(QDir(dataDir()).filePath(QStringLiteral("Znamky.dat")),
+              "90|100|\r\n75|89|\r\n50|74|\r\n30|49|\r\n0|29|\r\n");
     writeText(QDir(dataDir()).filePath(QStringLiteral("Vysledky.dat")), {});
 }
 
@@ -80,7 +81,9 @@ StartupOptions TempInstall::options() const {
     StartupOptions options;
     options.iniSearchDirs = {iniDir()};
     options.lockPath = path(QStringLiteral("instance.lock"));
-    options.makeDisplaySwitcher = [fake = display](QWidget*) { return std::make_unique<SharedDisplay>(fake); };
+    options.makeDisplaySwitcher = [fake = display](QWidget*) {
+        return std::make_unique<SharedDisplay>(fake);
+    };
     return options;
 }
 

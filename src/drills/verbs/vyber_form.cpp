@@ -17,7 +17,9 @@ constexpr int kLineWidth = 532;
 constexpr int kGapFontSize = 16;
 constexpr int kSmallestFont = 8;
 
-int rowTop(int row) { return 106 + 36 * (row - 1); }
+int rowTop(int row) {
+    return 106 + 36 * (row - 1);
+}
 
 QLabel* sentenceLabel(QWidget* parent, int row) {
     auto* label = new QLabel(parent);
@@ -88,7 +90,8 @@ void TwndVyber::countPage() {
     ExamplesLeft = ExamplesLeft > PageSize ? ExamplesLeft - PageSize : 0;
     if (PageSize == 5 && !zakryti->isVisible()) {
         QPalette colour = zakryti->palette();
-        colour.setColor(QPalette::Window, Background.isNull() ? QColor(33, 89, 140) : Background.pixelColor(7, 280));
+        colour.setColor(QPalette::Window,
+                        Background.isNull() ? QColor(33, 89, 140) : Background.pixelColor(7, 280));
         zakryti->setPalette(colour);
         zakryti->show();
         zakryti->raise();
@@ -98,13 +101,14 @@ void TwndVyber::countPage() {
 void TwndVyber::DealPage() {
     ExampleDrawer drawer(LoadGameSection(), vyber::kLinesPerExample, &rng());
     PageExamples->Clear();
-    const QVector<int> drawn =
-        drawer.drawPage(PageSize, *UsedExamples, *PageExamples, gameSectionHeader(GameGroup, GameLetter));
+    const QVector<int> drawn = drawer.drawPage(PageSize, *UsedExamples, *PageExamples,
+                                               gameSectionHeader(GameGroup, GameLetter));
     const QFontMetrics gapFont(screenFont(kGapFontSize));
     for (int r = 1; r <= PageSize; ++r) {
         const QStringList lines = drawer.exampleLines(drawn[r - 1]);
         VyberRow& row = rows[r - 1];
-        row = vyber::parseExample(lines.value(0).mid(1), lines.value(1)); // first line carries the drawn mark
+        row = vyber::parseExample(lines.value(0).mid(1),
+                                  lines.value(1)); // first line carries the drawn mark
         vyber::shuffleForms(row, rng());
         int widest = 0;
         for (const QString& form : row.offered)
@@ -122,14 +126,16 @@ void TwndVyber::layoutRow(int r, int gapWidth) {
     const VyberRow& row = rows[r - 1];
     int size = 16;
     while (size > kSmallestFont &&
-           QFontMetrics(screenFont(size)).horizontalAdvance(row.before + row.after + QStringLiteral("  ")) >
+           QFontMetrics(screenFont(size))
+                   .horizontalAdvance(row.before + row.after + QStringLiteral("  ")) >
                kLineWidth - gapWidth)
         --size;
 
     QLabel* before = lbPred[r - 1];
     before->setFont(screenFont(size));
     before->setText(row.before + QLatin1Char(' '));
-    before->setGeometry(sentenceLeft, rowTop(r), QFontMetrics(before->font()).horizontalAdvance(before->text()), 20);
+    before->setGeometry(sentenceLeft, rowTop(r),
+                        QFontMetrics(before->font()).horizontalAdvance(before->text()), 20);
 
     TGapLabel* gap = edSlovo[r - 1];
     gap->clear();
@@ -139,9 +145,10 @@ void TwndVyber::layoutRow(int r, int gapWidth) {
     QLabel* after = lbZa[r - 1];
     after->setFont(screenFont(size));
     after->setText(QLatin1Char(' ') + row.after);
-    after->setGeometry(gap->x() + gapWidth, rowTop(r), QFontMetrics(after->font()).horizontalAdvance(after->text()),
-                       20);
-    for (QWidget* w : {static_cast<QWidget*>(before), static_cast<QWidget*>(gap), static_cast<QWidget*>(after)})
+    after->setGeometry(gap->x() + gapWidth, rowTop(r),
+                       QFontMetrics(after->font()).horizontalAdvance(after->text()), 20);
+    for (QWidget* w :
+         {static_cast<QWidget*>(before), static_cast<QWidget*>(gap), static_cast<QWidget*>(after)})
         w->show();
 }
 
@@ -153,12 +160,15 @@ void TwndVyber::MoznostiDown(int r) {
     moznosti->Row = r;
     const VyberRow& row = rows[r - 1];
     moznosti->setItems({row.offered[0], row.offered[1], row.offered[2]});
-    const int top = gap->y() + moznosti->height() <= height() ? gap->y() + gap->height() : gap->y() - moznosti->height();
+    const int top = gap->y() + moznosti->height() <= height() ? gap->y() + gap->height()
+                                                              : gap->y() - moznosti->height();
     moznosti->move(gap->x(), top);
     moznosti->show();
 }
 
-bool TwndVyber::judgeRow(int r) { return vyber::isRight(rows[r - 1], edSlovo[r - 1]->text()); }
+bool TwndVyber::judgeRow(int r) {
+    return vyber::isRight(rows[r - 1], edSlovo[r - 1]->text());
+}
 
 void TwndVyber::setAnswersActive(bool active) {
     for (TGapLabel* gap : edSlovo)

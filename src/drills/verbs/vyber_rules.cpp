@@ -31,6 +31,8 @@ bool isRight(const VyberRow& row, const QString& gapText) {
     return !gapText.isEmpty() && gapText == row.correct;
 }
 
-int pageSize(int examplesLeft) { return examplesLeft < 10 ? 5 : 10; }
+int pageSize(int examplesLeft) {
+    return examplesLeft < 10 ? 5 : 10;
+}
 
 } // namespace vz::vyber
