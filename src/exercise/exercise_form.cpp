@@ -204,7 +204,6 @@ void TExerciseForm::OpenTable() {
     table->loadBackground();
     table->FillTable();
     table->showOnStage();
-    emit tableShown(table);
 }
 
 void TExerciseForm::FinishExercise() {
@@ -213,7 +212,6 @@ void TExerciseForm::FinishExercise() {
         table->loadBackground();
         table->FillTable();
         table->showOnStage();
-        emit tableShown(table);
         release();
     };
     try {

@@ -52,8 +52,6 @@ public:
     // A seeded generator makes the dealing repeatable in tests.
     void setRandom(QRandomGenerator* generator) { random = generator; }
 
-signals:
-    void tableShown(TwndTab* table);
 
 protected:
     // The game's section of the content (raises "Cannot open file" when missing).

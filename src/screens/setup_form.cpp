@@ -259,7 +259,6 @@ void TwndSetup::PokrClick() {
     if (!form)
         return; // a game whose form does not exist yet
     form->showOnStage();
-    emit exerciseStarted(form);
 }
 
 void TwndSetup::TiskClick() {

@@ -50,8 +50,6 @@ public:
     // its first page dealt; null for a game without a form.
     std::function<TStageForm*(const GameInfo& game, QWidget* stage)> startGame;
 
-signals:
-    void exerciseStarted(TStageForm* form);
 
 protected:
     void showEvent(QShowEvent* event) override;
