@@ -196,6 +196,9 @@ void MainSequence::SaveTabFile() {
 }
 
 void MainSequence::shutdown() {
+    auto* app = dynamic_cast<Application*>(QCoreApplication::instance());
+    if (app && app->handler() == &ExceptionHandler)
+        app->setExceptionHandler(nullptr);
     if (cursorHidden) {
         QGuiApplication::restoreOverrideCursor();
         cursorHidden = false;
@@ -203,22 +206,22 @@ void MainSequence::shutdown() {
     if (!running)
         return;
     running = false;
-    SaveTabFile();
-    DataList.clear();
-    delete Podklad; // every form lies on its stage
+    // Every form lies on the stage; an open table window puts its game's
+    // table back into TabList as it goes, so the forms go before the save.
+    delete Podklad;
     wndHelp = nullptr;
     wndSelect = nullptr;
     wndSetup = nullptr;
     wndHint = nullptr;
     wndHint2 = nullptr;
     wndHintR = nullptr;
+    SaveTabFile();
+    DataList.clear();
     if (resChanger)
         resChanger->RestoreMode();
     ScrResChanger = nullptr;
     resChanger.reset();
     display.reset();
-    if (auto* app = dynamic_cast<Application*>(QCoreApplication::instance()))
-        app->setExceptionHandler(nullptr);
     instance.reset();
 }
 

@@ -2,6 +2,7 @@
 #include "app/globals.h"
 #include "screens/backdrop.h"
 #include "screens/help_window.h"
+#include "screens/table_window.h"
 #include "store/app_error.h"
 #include "support/fakes.h"
 #include "support/temp_install.h"
@@ -67,6 +68,23 @@ private slots:
         QVERIFY(fakes->boxes->questions.isEmpty()); // no exit question
         QCOMPARE(install.readScrambled("tab.dat"),
                  (QStringList{"[1]", "Eva|10|0|1", "[5]", "Jana|9|1|1"}));
+    }
+
+    void tableOpenWhenTheProgramEndsIsStillSaved() {
+        TempInstall install;
+        MainSequence program(install.options());
+        QCOMPARE(program.start(), MainSequence::StartResult::Running);
+        GameNumber = 1;
+        GameGroup = 1;
+        GameLetter = 'a';
+        auto* table = new TwndTab(Stage());
+        table->LoadTable(); // the table of game 1 is out of TabList now
+        QVERIFY(!TabList.contains("[1]"));
+        QTimer::singleShot(0, [] { reportError("Cannot open file \"bmp/x.bmp\""); });
+        QCOMPARE(program.run(), 0);
+        const QStringList tab = install.readScrambled("tab.dat");
+        QVERIFY(tab.contains("[1]"));
+        QCOMPARE(tab[tab.indexOf("[1]") + 1], QString("Eva|10|0|1"));
     }
 
     void letterCaseOfTheMarkerCounts() {
