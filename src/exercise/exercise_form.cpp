@@ -1,17 +1,17 @@
 #include "exercise_form.h"
 
 #include "../app/cursors.h"
+#include "../app/message_boxes.h"
 #include "../app/resources.h"
-#include "../app/routines.h"
 #include "../controls/ext_image.h"
 #include "../controls/labels.h"
+#include "../controls/slide_in.h"
 #include "../screens/help_window.h"
 #include "../screens/hint_windows.h"
 #include "../screens/table_window.h"
 #include "../screens/windows.h"
+#include "../store/app_error.h"
 #include "../store/section_reader.h"
-
-#include <QPainter>
 
 namespace vz {
 namespace {
@@ -25,6 +25,9 @@ TBMPLabel* menuButton(QWidget* form, const char* name, int left) {
 }
 
 } // namespace
+
+const QString kLogNotWritten = QStringLiteral(
+    "Výsledok je v tabuľke, ale do súboru s výsledkami (Vysledky.dat) sa nepodarilo zapísať.");
 
 QString TExerciseForm::markHint() {
     return QStringLiteral(
@@ -45,10 +48,7 @@ TExerciseForm::TExerciseForm(QWidget* stage)
     tableButton = menuButton(this, "mtab", 455);
     newButton = menuButton(this, "mnove", 364);
     checkButton = menuButton(this, "mkont", 273);
-    connect(backButton, &TXLabel::clicked, this, [this] {
-        WaitTicks(100);
-        release();
-    });
+    connect(backButton, &TXLabel::clicked, this, [this] { pauseThen(100, [this] { release(); }); });
     connect(tableButton, &TXLabel::clicked, this, &TExerciseForm::OpenTable);
     connect(newButton, &TXLabel::clicked, this, &TExerciseForm::newPressed);
     connect(checkButton, &TXLabel::clicked, this, &TExerciseForm::checkPressed);
@@ -61,6 +61,7 @@ TExerciseForm::TExerciseForm(QWidget* stage)
     Pokr->OnZvuk = EnterSound;
     Pokr->setEnabled(false);
     connect(Pokr, &TExtImage::clicked, this, &TExerciseForm::PokrClick);
+    continueSlide = new SlideIn(Pokr);
 
     const QImage slide = loadPicture(resourceFile(QStringLiteral("bmp\\pokracuj.bmp")));
     continuePicture = withTransparentColour(slide, slide.pixel(1, 1));
@@ -92,7 +93,7 @@ QStringList TExerciseForm::LoadGameSection() const {
 }
 
 void TExerciseForm::newPressed() {
-    if (PageChecked)
+    if (PageChecked || released)
         return;
     DealPage();
     PageChecked = false;
@@ -101,7 +102,7 @@ void TExerciseForm::newPressed() {
 }
 
 void TExerciseForm::checkPressed() {
-    if (PageChecked)
+    if (PageChecked || released)
         return;
     for (int index : PageExamples->Members())
         UsedExamples->Add(index);
@@ -134,23 +135,13 @@ void TExerciseForm::setMarkHint(int row, bool on) {
 
 void TExerciseForm::ShowContinue() {
     Pokr->setEnabled(true);
-    QImage canvas = Background.copy(Pokr->geometry());
-    for (int y = 22; y >= 0; --y) {
-        {
-            QPainter painter(&canvas);
-            painter.drawImage(0, y, continuePicture);
-        }
-        Pokr->setPicture(canvas);
-        Pokr->repaint();
-        WaitTicks(20);
-        if (!Pokr->isEnabled())
-            return; // the page moved on while the button was sliding in
-    }
+    continueSlide->start(Background.copy(Pokr->geometry()), continuePicture);
 }
 
 void TExerciseForm::PokrClick() {
-    if (!PageChecked)
+    if (!PageChecked || released)
         return;
+    continueSlide->stop();
     if (!examplesRemain()) {
         FinishExercise();
         return;
@@ -214,16 +205,30 @@ void TExerciseForm::FinishExercise() {
         table->showOnStage();
         release();
     };
+    bool logged = true;
     try {
         table->RecordResult();
-    } catch (...) {
-        showTable(); // the result is in the table even when the log failed
-        throw;
+    } catch (const AppError&) {
+        logged = false; // the result is in the table even when the log failed
     }
     showTable();
+    if (!logged)
+        tellLogFailedOnce();
+}
+
+void TExerciseForm::tellLogFailedOnce() {
+    static bool told = false;
+    if (told)
+        return;
+    told = true;
+    messageBoxes().stop(kLogNotWritten);
 }
 
 void TExerciseForm::release() {
+    if (released)
+        return;
+    released = true;
+    continueSlide->stop();
     wndHint->hide();
     hide();
     deleteLater();

@@ -12,8 +12,12 @@ namespace vz {
 
 class TBMPLabel;
 class TClickLabel;
+class SlideIn;
 class TExtImage;
 class TwndTab;
+
+// Said once a run when the results log cannot be written.
+extern const QString kLogNotWritten;
 
 // The page cycle every drill shares: deal a page, let the pupil answer,
 // check it, mark each row right or wrong, reveal a correct answer while a
@@ -32,8 +36,9 @@ public:
     void ShowContinue();
     void OpenTable();
     void FinishExercise();
-    // Hides the form and destroys it after the current event.
+    // Hides the form and destroys it after the current event; a second call does nothing.
     void release();
+    bool isReleased() const { return released; }
 
     bool PageChecked = false;
     int PageSize = 0;
@@ -51,7 +56,6 @@ public:
 
     // A seeded generator makes the dealing repeatable in tests.
     void setRandom(QRandomGenerator* generator) { random = generator; }
-
 
 protected:
     // The game's section of the content (raises "Cannot open file" when missing).
@@ -81,12 +85,15 @@ private:
     void VyslMouseUp();
     TwndTab* createTable();
     void setMarkHint(int row, bool on);
+    static void tellLogFailedOnce();
 
     QImage continuePicture;
     QImage markRight;
     QImage markWrong;
     QVector<bool> markRevealsAnswer;
     QRandomGenerator* random;
+    SlideIn* continueSlide;
+    bool released = false;
 };
 
 } // namespace vz

@@ -4,11 +4,11 @@
 #include "../app/globals.h"
 #include "../app/message_boxes.h"
 #include "../app/resources.h"
-#include "../app/routines.h"
 #include "../app/scr_res_changer.h"
 #include "../controls/ext_image.h"
 #include "../controls/fonts.h"
 #include "../controls/labels.h"
+#include "../controls/slide_in.h"
 #include "../platform/print_library.h"
 #include "../store/cp1250.h"
 #include "game_catalogue.h"
@@ -16,7 +16,6 @@
 #include "select_form.h"
 #include "windows.h"
 
-#include <QPainter>
 #include <QValidator>
 
 namespace vz {
@@ -26,10 +25,19 @@ const QString kBarMessage = QStringLiteral("Meno nesmie obsahovať znak \"|\"");
 const QString kNoPrintLibrary = QStringLiteral("Nebola nájdená tlačová knižnica \"Ravad.dll\".");
 
 // Only what the Windows-1250 files can hold can be typed into the name.
-class CodePageValidator : public QValidator {
+// Control characters (a pasted line break, tab or NUL) are taken out: a line
+// break would split the pupil's row in tab.dat in two.
+class NameValidator : public QValidator {
 public:
     using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
+    State validate(QString& input, int& position) const override {
+        for (qsizetype i = input.size() - 1; i >= 0; --i) {
+            if (input[i].category() == QChar::Other_Control) {
+                input.remove(i, 1);
+                if (i < position)
+                    --position;
+            }
+        }
         return cp1250::canEncode(input) ? Acceptable : Invalid;
     }
 };
@@ -104,9 +112,11 @@ TwndSetup::TwndSetup(QWidget* stage) : TStageForm(stage) {
     imgPriklady->OnZvuk.clear();
     Tisk = pictureButton("Tisk", QRect(24, 457, 96, 23));
     Tisk->setEnabled(false);
+    new SlideIn(Tisk);
     connect(Tisk, &TExtImage::clicked, this, &TwndSetup::TiskClick);
     Pokr = pictureButton("Pokr", QRect(526, 457, 94, 23));
     Pokr->setEnabled(false);
+    new SlideIn(Pokr);
     connect(Pokr, &TExtImage::clicked, this, &TwndSetup::PokrClick);
     imgNapoveda = pictureButton("imgNapoveda", QRect(561, 408, 26, 26));
     connect(imgNapoveda, &TExtImage::clicked, this, &TwndSetup::HelpClick);
@@ -117,7 +127,7 @@ TwndSetup::TwndSetup(QWidget* stage) : TStageForm(stage) {
     edJmeno->setFrame(false);
     edJmeno->setFont(screenFont(16));
     edJmeno->setCursor(programCursor(kHandCursor));
-    edJmeno->setValidator(new CodePageValidator(edJmeno));
+    edJmeno->setValidator(new NameValidator(edJmeno));
     QPalette white = edJmeno->palette();
     white.setColor(QPalette::Base, Qt::white);
     white.setColor(QPalette::Text, Qt::black);
@@ -139,7 +149,14 @@ TwndSetup::TwndSetup(QWidget* stage) : TStageForm(stage) {
 
 void TwndSetup::showEvent(QShowEvent* event) {
     TStageForm::showEvent(event);
-    edJmeno->setFocus(Qt::OtherFocusReason); // first in the tab order
+    takeFocus();
+}
+
+void TwndSetup::takeFocus() {
+    if (isPausing())
+        TStageForm::takeFocus();
+    else
+        edJmeno->setFocus(Qt::OtherFocusReason); // first in the tab order
 }
 
 void TwndSetup::Prepare() {
@@ -163,9 +180,11 @@ void TwndSetup::Prepare() {
         for (int state = 0; state < 2; ++state)
             choicePictures[k - 1][state] = loadPicture(resourceFile(name.arg(state)));
     }
+    Pokr->findChild<SlideIn*>()->stop();
     Pokr->clearPicture();
     Pokr->setEnabled(false);
     ContinueShown = false;
+    Tisk->findChild<SlideIn*>()->stop();
     Tisk->clearPicture();
     Tisk->setEnabled(false);
     PrintShown = false;
@@ -199,6 +218,7 @@ void TwndSetup::NameChanged() {
 }
 
 void TwndSetup::hideContinue() {
+    Pokr->findChild<SlideIn*>()->stop();
     Pokr->setPicture(Background.copy(Pokr->geometry()));
     Pokr->repaint();
     Pokr->setEnabled(false);
@@ -221,16 +241,7 @@ void TwndSetup::reveal(TExtImage* button, bool& shown, const QImage& picture) {
         return;
     shown = true; // a second reveal during the slide does nothing
     button->setEnabled(true);
-    QImage canvas = Background.copy(button->geometry());
-    for (int y = 22; y >= 0 && shown; --y) {
-        {
-            QPainter painter(&canvas);
-            painter.drawImage(0, y, picture);
-        }
-        button->setPicture(canvas);
-        button->repaint();
-        WaitTicks(20);
-    }
+    button->findChild<SlideIn*>()->start(Background.copy(button->geometry()), picture);
 }
 
 void TwndSetup::HelpClick() {
@@ -239,9 +250,10 @@ void TwndSetup::HelpClick() {
 }
 
 void TwndSetup::BackClick() {
-    WaitTicks(100);
-    wndSelect->showOnStage();
-    hide();
+    pauseThen(100, [this] {
+        wndSelect->showOnStage();
+        hide();
+    });
 }
 
 void TwndSetup::PokrClick() {

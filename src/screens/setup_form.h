@@ -50,9 +50,9 @@ public:
     // its first page dealt; null for a game without a form.
     std::function<TStageForm*(const GameInfo& game, QWidget* stage)> startGame;
 
-
 protected:
     void showEvent(QShowEvent* event) override;
+    void takeFocus() override;
 
 private:
     void reveal(TExtImage* button, bool& shown, const QImage& picture);

@@ -4,9 +4,45 @@
 #include "../app/message_boxes.h"
 #include "../platform/display.h"
 
+#include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace vz {
+namespace {
+
+// An invisible cover that swallows every click and key while a form pauses.
+class InputShield : public QWidget {
+public:
+    explicit InputShield(QWidget* form) : QWidget(form) {
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::StrongFocus);
+        setGeometry(form->rect());
+        raise();
+        show();
+        setFocus(Qt::OtherFocusReason);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
+    void keyPressEvent(QKeyEvent* event) override { event->accept(); }
+    void keyReleaseEvent(QKeyEvent* event) override { event->accept(); }
+    void paintEvent(QPaintEvent*) override {}
+};
+
+TStageForm* topForm(QWidget* stage) {
+    const QObjectList children = stage->children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        auto* form = qobject_cast<TStageForm*>(*it);
+        if (form && form->isVisibleTo(stage))
+            return form;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 TStageForm::TStageForm(QWidget* stage) : QWidget(stage), Caption(kProgramCaption) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -26,9 +62,45 @@ void TStageForm::showOnStage() {
                 widget->property("stayOnTop").toBool())
                 widget->raise();
         }
+        giveInputToTopForm(stage);
     }
     if (QWidget* top = window(); top != this)
         top->setWindowTitle(Caption);
+}
+
+void TStageForm::giveInputToTopForm(QWidget* stage) {
+    TStageForm* top = topForm(stage);
+    if (!top)
+        return;
+    for (QObject* child : stage->children()) {
+        auto* form = qobject_cast<TStageForm*>(child);
+        if (form && form != top && form->isEnabled())
+            form->setEnabled(false);
+    }
+    top->setEnabled(true);
+    top->takeFocus();
+}
+
+void TStageForm::takeFocus() {
+    if (shield) {
+        shield->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QWidget* last = focusWidget();
+    if (last && last != this && last->isVisible() && last->isEnabled())
+        last->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
+void TStageForm::pauseThen(int ms, std::function<void()> then) {
+    if (shield)
+        return;
+    shield = new InputShield(this);
+    QTimer::singleShot(ms, this, [this, then = std::move(then)] {
+        delete shield.data();
+        then();
+    });
 }
 
 void TStageForm::drawIntoBackground(const QWidget* control, const QImage& picture) {
@@ -41,16 +113,12 @@ void TStageForm::drawIntoBackground(const QWidget* control, const QImage& pictur
 void TStageForm::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     QWidget* stage = parentWidget();
-    if (!stage || window() == this)
+    // Only a form hidden on its own hands the stage on, not one hidden with its window.
+    if (!stage || window() == this || !isHidden())
         return;
-    const QObjectList forms = stage->children();
-    for (auto it = forms.crbegin(); it != forms.crend(); ++it) {
-        auto* form = qobject_cast<TStageForm*>(*it);
-        if (form && form != this && form->isVisible()) {
-            window()->setWindowTitle(form->Caption);
-            return;
-        }
-    }
+    if (TStageForm* top = topForm(stage))
+        window()->setWindowTitle(top->Caption);
+    giveInputToTopForm(stage);
 }
 
 void TStageForm::paintEvent(QPaintEvent*) {

@@ -3,7 +3,6 @@
 #include "../app/cursors.h"
 #include "../app/globals.h"
 #include "../app/resources.h"
-#include "../app/routines.h"
 #include "../controls/fonts.h"
 #include "../controls/labels.h"
 
@@ -85,9 +84,10 @@ void TwndTab::loadBackground() {
 }
 
 void TwndTab::back() {
-    WaitTicks(100);
-    hide();
-    deleteLater();
+    pauseThen(100, [this] {
+        hide();
+        deleteLater();
+    });
 }
 
 } // namespace vz

@@ -28,7 +28,7 @@ public:
     // The table background of the current game.
     void loadBackground();
 
-    // Waits a moment, then releases the window.
+    // Waits a moment, then releases the window; a second press does nothing.
     void back();
 
     // Labels of row r (0 ... 9): rank, name, right, wrong, grade.

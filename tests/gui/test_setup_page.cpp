@@ -9,6 +9,7 @@
 #include "screens/setup_form.h"
 #include "support/running_program.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QTest>
 
@@ -88,6 +89,15 @@ private slots:
         QCOMPARE(setup->edJmeno->text(), QStringLiteral("ö"));
     }
 
+    // A pasted line break would split the pupil's row in tab.dat; NUL would cut the file.
+    void pastedControlCharactersAreTakenOut() {
+        TwndSetup* setup = open(1, 1);
+        QApplication::clipboard()->setText(QString("Ja\nna\r\t") + QChar(0) + "Nová");
+        QTest::keyClick(setup->edJmeno, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(setup->edJmeno->text(), QStringLiteral("JanaNová"));
+        QCOMPARE(PupilName, QStringLiteral("JanaNová"));
+    }
+
     void countsFollowTheGame_data() {
         QTest::addColumn<int>("group");
         QTest::addColumn<int>("position");
@@ -115,11 +125,11 @@ private slots:
 
     void printIsHiddenForTheListeningAndVocabularyGames() {
         QVERIFY(!open(5, 3)->Tisk->isVisible());
-        program->setup()->BackClick();
+        leave();
         QVERIFY(!open(6, 2)->Tisk->isVisible());
-        program->setup()->BackClick();
+        leave();
         QVERIFY(!open(7, 5)->Tisk->isVisible());
-        program->setup()->BackClick();
+        leave();
         QVERIFY(open(7, 4)->Tisk->isVisible());
     }
 
@@ -211,7 +221,7 @@ private slots:
         QTest::mouseClick(setup->img[0], Qt::LeftButton);
         QTest::mouseClick(setup->imgNapoveda, Qt::LeftButton);
         QTest::mouseClick(setup->backButton, Qt::LeftButton);
-        QVERIFY(program->select()->isVisible());
+        QTRY_VERIFY(program->select()->isVisible());
         open(1, 3);
         QCOMPARE(setup->edJmeno->text(), QString());
         QCOMPARE(setup->ChosenCount, quint8(0));
@@ -219,6 +229,11 @@ private slots:
     }
 
 private:
+    void leave() {
+        program->setup()->BackClick();
+        QTRY_VERIFY(program->select()->isVisible());
+    }
+
     TwndSetup* open(int group, int position) {
         QTest::mouseClick(program->select()->GroupButtons[group - 1], Qt::LeftButton);
         QTest::mouseClick(program->select()->GameButtons[position - 1], Qt::LeftButton);

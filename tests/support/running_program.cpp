@@ -19,6 +19,11 @@ RunningProgram::RunningProgram(const std::function<void(TempInstall&)>& prepare)
     program->select()->showOnStage();
 }
 
+void RunningProgram::withGameContent(TempInstall& install) {
+    install.useBuiltContent();
+    install.writeScrambled(QStringLiteral("tab.dat"), {});
+}
+
 RunningProgram::~RunningProgram() {
     program.reset();
 }

@@ -13,6 +13,9 @@ class RunningProgram {
 public:
     // `prepare` may change the installation before the program starts.
     explicit RunningProgram(const std::function<void(TempInstall&)>& prepare = {});
+
+    // A preparation for playing games: the built German content, no results yet.
+    static void withGameContent(TempInstall& install);
     ~RunningProgram();
 
     Fakes fakes;
