@@ -9,11 +9,42 @@
 namespace vz {
 namespace {
 
-// A whole number as the table stores it; anything else counts as 0.
-int tableNumber(const QString& field) {
+// A whole number as the table stores it in [low, high]; -1 for anything else.
+int tableNumber(const QString& field, int low, int high) {
     bool ok = false;
     const int value = field.trimmed().toInt(&ok);
-    return ok ? value : 0;
+    return ok && value >= low && value <= high ? value : -1;
+}
+
+// A stored row line; a malformed one, or one with numbers no game can give,
+// reads as an empty row.
+TableRow parseRow(const QString& line) {
+    const QStringList fields = line.split(QLatin1Char('|'));
+    TableRow row;
+    const int right = tableNumber(fields.value(1), 0, 255);
+    const int wrong = tableNumber(fields.value(2), 0, 255);
+    const int grade = tableNumber(fields.value(3), 1, 5);
+    const QString name = fields.value(0).left(kNameLength);
+    if (fields.size() != 4 || right < 0 || wrong < 0 || grade < 0 || right + wrong == 0 ||
+        name.trimmed().isEmpty())
+        return row;
+    row.name = name;
+    row.right = right;
+    row.wrong = wrong;
+    row.grade = grade;
+    return row;
+}
+
+// True when `row` belongs above `above` in a table.
+bool ranksAbove(const TableRow& row, const TableRow& above) {
+    return row.grade < above.grade || above.grade == 0 ||
+           (row.grade == above.grade && row.right > above.right) ||
+           (row.grade == above.grade && row.right == above.right && row.wrong < above.wrong);
+}
+
+QString withoutControlCharacters(QString text) {
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return text;
 }
 
 QString padRight(const QString& text, int width) {
@@ -30,6 +61,11 @@ QVector<GradeBand> LoadGradeScale(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         throw cannotOpen(path, file.errorString());
     const QStringList lines = splitLines(file.readAll());
+    const auto damaged = [&path](const QString& why) {
+        return AppError(QStringLiteral("Súbor so stupnicou známok \"") + path +
+                        QStringLiteral("\" je poškodený: ") + why +
+                        QStringLiteral(" Nainštalujte aplikáciu znovu."));
+    };
     QVector<GradeBand> bands;
     for (int grade = 1; grade <= 5; ++grade) {
         const QStringList fields = lines.value(grade - 1).split(QLatin1Char('|'));
@@ -42,12 +78,26 @@ QVector<GradeBand> LoadGradeScale(const QString& path) {
             band.high = fields[1].trimmed().toInt(&highOk);
         }
         if (!lowOk || !highOk)
-            throw AppError(QStringLiteral("Znamky.dat, line %1: \"%2\" is not a grade band")
-                               .arg(grade)
-                               .arg(lines.value(grade - 1)));
+            throw damaged(QStringLiteral("riadok ") + QString::number(grade) +
+                          QStringLiteral(" nie je v tvare „od|do|“."));
         bands << band;
     }
+    if (!isSoundGradeScale(bands))
+        throw damaged(QStringLiteral("pásma známok 1 až 5 musia zostupne pokryť 100 až 0 % "
+                                     "bez medzier a prekrytí."));
     return bands;
+}
+
+bool isSoundGradeScale(const QVector<GradeBand>& bands) {
+    if (bands.size() != 5 || bands.first().high != 100 || bands.last().low != 0)
+        return false;
+    for (int n = 0; n < bands.size(); ++n) {
+        if (bands[n].low > bands[n].high)
+            return false;
+        if (n > 0 && bands[n].high + 1 != bands[n - 1].low)
+            return false;
+    }
+    return true;
 }
 
 int roundedPercentage(int right, int wrong) {
@@ -77,7 +127,7 @@ ResultsTable::~ResultsTable() {
 }
 
 QString ResultsTable::tableName(const QString& pupilName) {
-    QString name = pupilName.trimmed().left(kNameLength);
+    QString name = withoutControlCharacters(pupilName).trimmed().left(kNameLength);
     name.replace(QLatin1Char('['), QLatin1Char('(')).replace(QLatin1Char(']'), QLatin1Char(')'));
     name.replace(QLatin1Char('|'), QLatin1Char('/'));
     return name;
@@ -88,23 +138,25 @@ void ResultsTable::LoadTable() {
     rows[11].name.clear();
     sectionTaken = true; // written back even when the game had no table yet
     const QString head = header(gameNumber);
-    const qsizetype start = tabList.indexOf(head);
-    if (start < 0)
-        return;
-    qsizetype end = start + 1;
-    while (end < tabList.size() && !tabList[end].contains(QLatin1Char('[')))
-        ++end;
-    for (qsizetype i = start + 1, k = 0; i < end && k < kTableRows; ++i, ++k) {
-        const QStringList fields = tabList[i].split(QLatin1Char('|'));
-        TableRow& row = rows[k];
-        row.name = fields.value(0).left(kNameLength);
-        if (row.name.isEmpty())
-            row.name = QStringLiteral(" ");
-        row.right = tableNumber(fields.value(1));
-        row.wrong = tableNumber(fields.value(2));
-        row.grade = tableNumber(fields.value(3));
+    // A damaged file may hold the game's section twice: the first copy is the
+    // table; rows of later copies are sorted in, so none is lost.
+    bool first = true;
+    for (qsizetype start; (start = tabList.indexOf(head)) >= 0; first = false) {
+        qsizetype end = start + 1;
+        while (end < tabList.size() && !tabList[end].contains(QLatin1Char('[')))
+            ++end;
+        for (qsizetype i = start + 1, k = 0; i < end && k < kTableRows; ++i, ++k) {
+            const TableRow row = parseRow(tabList[i]);
+            if (first) {
+                rows[k] = row;
+            } else if (!row.isEmpty()) {
+                rows[10] = row;
+                SortNewEntry();
+            }
+        }
+        tabList.remove(start, end - start);
     }
-    tabList.remove(start, end - start);
+    rows[10] = TableRow{};
 }
 
 int ResultsTable::RecordResult(const QString& pupilName, int right, int wrong,
@@ -123,13 +175,7 @@ int ResultsTable::RecordResult(const QString& pupilName, int right, int wrong,
 int ResultsTable::SortNewEntry() {
     int place = 10;
     for (int v = 10; v >= 1; --v) {
-        const TableRow& low = rows[v];
-        const TableRow& high = rows[v - 1];
-        const bool better =
-            low.grade < high.grade || high.grade == 0 ||
-            (low.grade == high.grade && low.right > high.right) ||
-            (low.grade == high.grade && low.right == high.right && low.wrong < high.wrong);
-        if (better) {
+        if (ranksAbove(rows[v], rows[v - 1])) {
             std::swap(rows[v], rows[v - 1]);
             if (place == v)
                 place = v - 1;
@@ -144,12 +190,10 @@ void ResultsTable::SaveTable() {
     sectionTaken = false;
     tabList << header(gameNumber);
     for (int k = 0; k < kTableRows; ++k) {
+        // Joined, never formatted: a "%1" in a name must stay as it is.
         const TableRow& row = rows[k];
-        tabList << QStringLiteral("%1|%2|%3|%4")
-                       .arg(row.name)
-                       .arg(row.right)
-                       .arg(row.wrong)
-                       .arg(row.grade);
+        tabList << row.name + QLatin1Char('|') + QString::number(row.right) + QLatin1Char('|') +
+                       QString::number(row.wrong) + QLatin1Char('|') + QString::number(row.grade);
     }
 }
 
@@ -194,8 +238,8 @@ QStringList logRecord(const QString& pupilName, int gameNumber, int right, int w
     const QString date = padLeft(locale.toString(when.date(), QLocale::ShortFormat), 10);
     const QString time = padLeft(locale.toString(when.time(), QLocale::ShortFormat), 5);
     return {
-        QStringLiteral("Jméno: ") + padRight(pupilName, 35) + QStringLiteral("   Datum: ") + date +
-            QStringLiteral("   Čas: ") + time,
+        QStringLiteral("Jméno: ") + padRight(withoutControlCharacters(pupilName), 35) +
+            QStringLiteral("   Datum: ") + date + QStringLiteral("   Čas: ") + time,
         QStringLiteral("Hra: ") + logGameTitle(gameNumber),
         QStringLiteral("Počet příkladů:  ") + padRight(QString::number(right + wrong), 6) +
             QStringLiteral("   Správně:  ") + padRight(QString::number(right), 6) +

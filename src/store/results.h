@@ -16,8 +16,14 @@ struct GradeBand {
 };
 
 // Reads the five bands of Znamky.dat, line n giving grade n. Raises AppError
-// when the file cannot be read or a line lacks its two numbers and bars.
+// when the file cannot be read, a line lacks its two numbers and bars, or the
+// bands are not a sound scale.
 QVector<GradeBand> LoadGradeScale(const QString& path);
+
+// True when the five bands run down from 100 (grade 1) to 0 (grade 5), each
+// starting right below the one before: every percentage has one grade, and
+// a better result never gets a worse grade.
+bool isSoundGradeScale(const QVector<GradeBand>& bands);
 
 // right / (right + wrong) in percent, rounded to the nearest whole number; an
 // exact half goes to the even neighbour. 0 when nothing was answered.

@@ -72,6 +72,15 @@ private slots:
         QTest::newRow("not a number")
             << QByteArray("90|sto|\r\n75|89|\r\n50|74|\r\n30|49|\r\n0|29|\r\n");
         QTest::newRow("four lines") << QByteArray("90|100|\r\n75|89|\r\n50|74|\r\n30|49|\r\n");
+        QTest::newRow("empty band") << QByteArray("90|100|\r\n||\r\n50|74|\r\n30|49|\r\n0|29|\r\n");
+        QTest::newRow("gap at 50")
+            << QByteArray("90|100|\r\n75|89|\r\n51|74|\r\n30|49|\r\n0|29|\r\n");
+        QTest::newRow("overlap") << QByteArray(
+            "90|100|\r\n75|90|\r\n50|74|\r\n30|49|\r\n0|29|\r\n");
+        QTest::newRow("upside down")
+            << QByteArray("0|29|\r\n30|49|\r\n50|74|\r\n75|89|\r\n90|100|\r\n");
+        QTest::newRow("above 100")
+            << QByteArray("90|110|\r\n75|89|\r\n50|74|\r\n30|49|\r\n0|29|\r\n");
     }
     void brokenGradeScaleRaises() {
         QFETCH(QByteArray, content);
@@ -152,12 +161,80 @@ private slots:
         QCOMPARE(again.row(1).name, QString("Jana"));
     }
 
-    void malformedRowsReadAsEmptyInsteadOfBlockingTheGame() {
-        QStringList tab{"[4]", "A|x|0|1", "B"};
+    // A row no game could have written reads as empty instead of blocking
+    // the table or being ranked first.
+    void impossibleRowsReadAsEmpty_data() {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("not a number") << "A|x|0|1";
+        QTest::newRow("no fields") << "B";
+        QTest::newRow("negative count") << "C|-3|0|1";
+        QTest::newRow("grade 9") << "D|10|0|9";
+        QTest::newRow("grade 0 with a name") << "E|10|0|0";
+        QTest::newRow("count above a byte") << "F|300|0|1";
+        QTest::newRow("nothing answered") << "G|0|0|1";
+        QTest::newRow("a field too many") << "H|10|0|1|5";
+    }
+    void impossibleRowsReadAsEmpty() {
+        QFETCH(QString, line);
+        QStringList tab{"[4]", line, "Eva|9|1|1"};
         ResultsTable table(tab, 4);
         table.LoadTable();
-        QCOMPARE(table.row(0).right, 0);
-        QCOMPARE(table.row(1).grade, 0);
+        QVERIFY(table.row(0).isEmpty());
+        QCOMPARE(table.row(0).grade, 0);
+        QCOMPARE(table.row(1).name, QString("Eva"));
+        QCOMPARE(table.RecordResult("New", 5, 5, kBands), 2); // the empty row sinks below both
+        QCOMPARE(table.row(0).name, QString("Eva"));
+    }
+
+    // Names go into the files as typed: no "%1" is substituted, and no
+    // control character can split a row or cut the file.
+    void namesReachTheFilesUnchanged_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("%1") << "%1"
+                            << "%1";
+        QTest::newRow("Jan%3") << "Jan%3"
+                               << "Jan%3";
+        QTest::newRow("%%") << "%% %L1"
+                            << "%% %L1";
+        QTest::newRow("line feed") << "Ja\nna"
+                                   << "Jana";
+        QTest::newRow("CR, tab, NUL") << QString("E\rv\ta") + QChar(0) << "Eva";
+    }
+    void namesReachTheFilesUnchanged() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QStringList tab;
+        {
+            ResultsTable table(tab, 2);
+            table.LoadTable();
+            table.RecordResult(typed, 10, 0, kBands);
+        }
+        QCOMPARE(tab[1], stored + "|10|0|1");
+        ResultsTable again(tab, 2);
+        again.LoadTable();
+        QCOMPARE(again.row(0).name, stored);
+        const QStringList record = logRecord(typed, 2, 10, 0, 1, QDateTime::currentDateTime());
+        QVERIFY(record[0].startsWith("Jméno: " + stored + "  "));
+    }
+
+    // A damaged tab.dat may hold a game's section twice: the table shows and
+    // keeps the rows of both, and the file gets one section again.
+    void duplicatedSectionsAreMergedWithoutLosingRows() {
+        QStringList tab{"[3]",     "A|10|0|1", "B|7|3|3", "[5]",
+                        "X|1|0|1", "[3]",      "C|9|1|1", "D|5|5|3"};
+        {
+            ResultsTable table(tab, 3);
+            table.LoadTable();
+            QCOMPARE(tab, (QStringList{"[5]", "X|1|0|1"}));
+            QStringList names;
+            for (int k = 0; k < 4; ++k)
+                names << table.row(k).name;
+            QCOMPARE(names, (QStringList{"A", "C", "B", "D"}));
+            QVERIFY(table.row(4).isEmpty());
+        }
+        QCOMPARE(tab.count("[3]"), 1);
+        QCOMPARE(tab.mid(2, 3), (QStringList{"[3]", "A|10|0|1", "C|9|1|1"}));
     }
 
     void logRecordHasTheFourLinesWithTheirPaddings() {
