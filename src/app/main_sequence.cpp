@@ -9,12 +9,14 @@
 #include "../screens/setup_form.h"
 #include "../store/app_error.h"
 #include "../store/data_files.h"
+#include "../store/results.h"
 #include "application.h"
 #include "cursors.h"
 #include "globals.h"
 #include "message_boxes.h"
 #include "resources.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -121,6 +123,8 @@ MainSequence::StartResult MainSequence::start() {
     QGuiApplication::restoreOverrideCursor();
     cursorHidden = false;
     running = true;
+    if (!tabDamageNotice.isEmpty())
+        messageBoxes().stop(tabDamageNotice);
     return StartResult::Running;
 }
 
@@ -154,13 +158,31 @@ bool MainSequence::InitGlobals() {
 bool MainSequence::LoadDataFiles() {
     try {
         DataList = loadScrambledLines(DataDir + QStringLiteral("data.dat"));
-        TabList = loadScrambledLines(DataDir + QStringLiteral("tab.dat"));
+        const QString tabPath = DataDir + QStringLiteral("tab.dat");
+        TabFile tab = loadTabFile(tabPath);
+        TabList = std::move(tab.lines);
+        if (tab.damaged)
+            keepDamagedTabFile(tabPath);
+        // A grade scale with a gap or an overlap would lose or misgrade results.
+        LoadGradeScale(DataDir + QStringLiteral("Znamky.dat"));
         return true;
     } catch (const AppError& error) {
         QTextStream(stderr) << error.message() << Qt::endl;
         messageBoxes().stop(error.message());
         return false;
     }
+}
+
+void MainSequence::keepDamagedTabFile(const QString& path) {
+    const QString copy = keepDamagedCopy(path, QDateTime::currentDateTime());
+    tabFileWritable = !copy.isEmpty();
+    tabDamageNotice =
+        QStringLiteral("Súbor s tabuľkami najlepších výsledkov \"") + path +
+        QStringLiteral("\" bol poškodený. Program z neho prečítal, čo sa dalo. ") +
+        (copy.isEmpty()
+             ? QStringLiteral("Pôvodný súbor sa nepodarilo zálohovať, preto ho program "
+                              "neprepíše a výsledky tohto spustenia sa do tabuliek neuložia.")
+             : QStringLiteral("Pôvodný súbor je uložený ako \"") + copy + QStringLiteral("\"."));
 }
 
 void MainSequence::CreateForms() {
@@ -185,6 +207,10 @@ int MainSequence::run() {
 }
 
 void MainSequence::SaveTabFile() {
+    if (!tabFileWritable) {
+        TabList.clear(); // a damaged file that could not be copied is never overwritten
+        return;
+    }
     try {
         saveScrambledLines(DataDir + QStringLiteral("tab.dat"), TabList);
     } catch (const AppError& error) {
@@ -206,6 +232,9 @@ void MainSequence::shutdown() {
     if (!running)
         return;
     running = false;
+    // The screen is given back while the window that held it still exists.
+    if (resChanger)
+        resChanger->RestoreMode();
     // Every form lies on the stage; an open table window puts its game's
     // table back into TabList as it goes, so the forms go before the save.
     delete Podklad;
@@ -217,8 +246,6 @@ void MainSequence::shutdown() {
     wndHintR = nullptr;
     SaveTabFile();
     DataList.clear();
-    if (resChanger)
-        resChanger->RestoreMode();
     ScrResChanger = nullptr;
     resChanger.reset();
     display.reset();

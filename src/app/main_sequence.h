@@ -56,6 +56,7 @@ private:
     bool LoadDataFiles();
     void CreateForms();
     void SaveTabFile();
+    void keepDamagedTabFile(const QString& path);
 
     StartupOptions options;
     std::unique_ptr<platform::SingleInstance> instance;
@@ -65,6 +66,8 @@ private:
     QPointer<TPodklad> Podklad;
     bool running = false;
     bool cursorHidden = false;
+    bool tabFileWritable = true;
+    QString tabDamageNotice; // told once the menu is up
 };
 
 } // namespace vz

@@ -6,10 +6,13 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace vz {
 
-QStringList loadScrambledLines(const QString& path) {
+namespace {
+
+QByteArray readUnscrambled(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw cannotOpen(path, file.errorString());
@@ -17,7 +20,35 @@ QStringList loadScrambledLines(const QString& path) {
     if (file.error() != QFileDevice::NoError)
         throw cannotOpen(path, file.errorString());
     ScrambleStream(bytes);
-    return splitLines(bytes);
+    return bytes;
+}
+
+bool isDamageByte(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 && c != '\r' && c != '\n' && c != '\t';
+}
+
+} // namespace
+
+QStringList loadScrambledLines(const QString& path) {
+    return splitLines(readUnscrambled(path));
+}
+
+TabFile loadTabFile(const QString& path) {
+    QByteArray bytes = readUnscrambled(path);
+    TabFile tab;
+    tab.damaged = std::any_of(bytes.cbegin(), bytes.cend(), isDamageByte);
+    bytes.removeIf(isDamageByte);
+    tab.lines = splitLines(bytes);
+    return tab;
+}
+
+QString keepDamagedCopy(const QString& path, const QDateTime& now) {
+    const QString copy =
+        path + QStringLiteral(".poskodeny-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (QFile::exists(copy) || !QFile::copy(path, copy))
+        return {};
+    return copy;
 }
 
 void saveScrambledLines(const QString& path, const QStringList& lines) {

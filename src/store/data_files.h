@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,21 @@ namespace vz {
 // Reads a scrambled file whole and returns its lines. Raises AppError with
 // "Cannot open file" and the path when the file cannot be read.
 QStringList loadScrambledLines(const QString& path);
+
+// The results tables as read from tab.dat. A file with a NUL or another
+// control character in it was damaged outside the program: its lines are
+// read past the damage (nothing is cut off at a NUL) and `damaged` is set, so
+// that the original is kept before it is ever written again.
+struct TabFile {
+    QStringList lines;
+    bool damaged = false;
+};
+TabFile loadTabFile(const QString& path);
+
+// Copies a damaged file beside itself under a new name ("tab.dat" becomes
+// "tab.dat.poskodeny-<date>-<time>"); returns the copy's path, empty when the
+// copy could not be made.
+QString keepDamagedCopy(const QString& path, const QDateTime& now);
 
 // Writes the lines scrambled, each ended by CR LF. The old file is replaced
 // only once the new one is completely on disk, so a crash, a kill or a full

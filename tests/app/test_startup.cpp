@@ -6,9 +6,12 @@
 #include "screens/help_window.h"
 #include "screens/hint_windows.h"
 #include "screens/select_form.h"
+#include "store/scramble.h"
 #include "support/fakes.h"
 #include "support/temp_install.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 
@@ -73,6 +76,47 @@ private slots:
         QVERIFY(fakes->boxes->stops[0].contains("Cannot open file"));
         QVERIFY(fakes->boxes->stops[0].contains(install.dataDir() + "/" + file));
         QCOMPARE(install.display->applies, 0);
+    }
+
+    void unsoundGradeScaleEndsTheStartNamingTheFile() {
+        TempInstall install;
+        QFile scale(install.dataDir() + "/Znamky.dat");
+        QVERIFY(scale.open(QIODevice::WriteOnly));
+        scale.write("90|100|\r\n75|89|\r\n50|70|\r\n30|49|\r\n0|29|\r\n"); // 71 ... 74 missing
+        scale.close();
+        MainSequence program(install.options());
+        QCOMPARE(program.start(), Result::DataFileUnreadable);
+        QCOMPARE(fakes->boxes->stops.size(), 1);
+        QVERIFY(fakes->boxes->stops[0].contains(install.dataDir() + "/Znamky.dat"));
+        QCOMPARE(install.display->applies, 0);
+    }
+
+    // A NUL in the middle of tab.dat once cut off every table behind it, and
+    // the exit wrote the shortened file back.
+    void damagedTabFileIsReadWholeKeptBesideAndToldOnce() {
+        TempInstall install;
+        const char raw[] = "[1]\r\nEva|10|0|1\r\n\0\x01[2]\r\nJan|9|1|1\r\n";
+        QByteArray bytes(raw, sizeof raw - 1);
+        ScrambleStream(bytes);
+        const QString tabPath = install.dataDir() + "/tab.dat";
+        QFile tab(tabPath);
+        QVERIFY(tab.open(QIODevice::WriteOnly));
+        tab.write(bytes);
+        tab.close();
+        MainSequence program(install.options());
+        QCOMPARE(program.start(), Result::Running);
+        QCOMPARE(TabList, (QStringList{"[1]", "Eva|10|0|1", "[2]", "Jan|9|1|1"}));
+        QCOMPARE(fakes->boxes->stops.size(), 1);
+        const QStringList copies = QDir(install.dataDir()).entryList({"tab.dat.poskodeny-*"});
+        QCOMPARE(copies.size(), 1);
+        QVERIFY(fakes->boxes->stops[0].contains(copies[0]));
+        QFile copy(install.dataDir() + "/" + copies[0]);
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), bytes);
+        program.shutdown();
+        QCOMPARE(install.readScrambled("tab.dat"),
+                 (QStringList{"[1]", "Eva|10|0|1", "[2]", "Jan|9|1|1"}));
+        QCOMPARE(fakes->boxes->stops.size(), 1);
     }
 
     void secondCopyEndsSilently() {
