@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
   qt6-image-formats-plugins qt6-qpa-plugins
   espeak-ng fonts-liberation2
+  xvfb xdotool
 )
 
 missing=()

@@ -28,6 +28,8 @@ int probeStageScale(int argc, char** argv) {
 }
 
 bool WindowDisplaySwitcher::apply() {
+    if (!window)
+        return false;
     QScreen* screen = window->screen();
     if (!screen || wholeScaleFactor(screen->size()) < 1)
         return false;
@@ -38,7 +40,7 @@ bool WindowDisplaySwitcher::apply() {
 }
 
 void WindowDisplaySwitcher::restore() {
-    if (window->isFullScreen())
+    if (window && window->isFullScreen())
         window->showNormal();
 }
 

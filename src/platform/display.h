@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QPointer>
 #include <QSize>
-
-class QWidget;
+#include <QWidget>
 
 namespace vz::platform {
 
@@ -33,7 +33,7 @@ public:
     void restore() override;
 
 private:
-    QWidget* window;
+    QPointer<QWidget> window; // the window may be gone before the screen is given back
 };
 
 } // namespace vz::platform

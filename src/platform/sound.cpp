@@ -1,5 +1,6 @@
 #include "sound.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSoundEffect>
 #include <QUrl>
@@ -35,12 +36,22 @@ std::unique_ptr<SoundOutput>& slot() {
     return output;
 }
 
+// Sound effects belong to the application's media back end: they must go
+// while the application object still exists, not among the static objects
+// after it (that corrupted the heap at every exit).
+void dropOutput() {
+    slot().reset();
+}
+
 } // namespace
 
 SoundOutput& soundOutput() {
     auto& output = slot();
-    if (!output)
+    if (!output) {
         output = std::make_unique<EffectSoundOutput>();
+        static const bool dropped = (qAddPostRoutine(dropOutput), true);
+        Q_UNUSED(dropped);
+    }
     return *output;
 }
 
