@@ -85,6 +85,11 @@ TwndSelect::TwndSelect(QWidget* stage) : TStageForm(stage) {
     exitButton->setObjectName(QStringLiteral("exitButton"));
     connect(exitButton, &TXLabel::clicked, this, &TwndSelect::CloseQuery);
     drawIntoBackground(exitButton, exitButton->LeavePicture);
+    cleanGameArea = Background.copy(gameArea());
+}
+
+QRect TwndSelect::gameArea() {
+    return QRect(kGameLeft, 100, kButtonWidth, 380);
 }
 
 void TwndSelect::GroupClick(int group) {
@@ -94,6 +99,8 @@ void TwndSelect::GroupClick(int group) {
     GameGroup = group;
     painter.drawImage(8, groupTop(group), groupPictures[group + 6]);
 
+    // The buttons of the group shown before go, with their pictures.
+    painter.drawImage(gameArea().topLeft(), cleanGameArea);
     const GroupInfo& info = GameGroups()[group - 1];
     const QVector<int> tops = gameButtonTops(group);
     for (int j = 1; j <= 6; ++j) {

@@ -30,12 +30,16 @@ public:
     std::array<TXLabel*, 7> GroupButtons{};
     std::array<TBMPLabel*, 6> GameButtons{};
 
+    // Where the game buttons of a group lie.
+    static QRect gameArea();
+
 signals:
     void closed();
 
 private:
     QVector<QImage> groupPictures;               // plain 0 ... 6, highlighted 7 ... 13
     QVector<std::array<QImage, 2>> GamePictures; // by GameNumber - 1: plain, highlighted
+    QImage cleanGameArea;                        // the game area before any group was chosen
 };
 
 // The tops of the game buttons of each group.
