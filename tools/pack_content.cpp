@@ -4,8 +4,10 @@
 //
 // Fails, naming file and line, on text that is not UTF-8, on a character the
 // Windows-1250 code page cannot hold, on an empty line, and (scrambled data)
-// on a file that does not begin with a section header.
+// on a file that does not begin with a section header or on a section that
+// breaks the rules of the drill that reads it.
 
+#include "drills/content_check.h"
 #include "store/cp1250.h"
 #include "store/scramble.h"
 #include "store/text_lines.h"
@@ -54,6 +56,25 @@ QStringList readContent(const QString& path, bool needsHeader) {
     return lines;
 }
 
+// Every section is checked by the rules of its drill, so a malformed line
+// fails the build instead of a game.
+void checkSections(const QString& path, const QStringList& lines) {
+    QStringList errors;
+    for (int start = 0; start < lines.size();) {
+        int end = start + 1;
+        while (end < lines.size() && !lines[end].startsWith(QLatin1Char('[')))
+            ++end;
+        const QStringList body = lines.mid(start + 1, end - start - 1);
+        for (const vz::ContentProblem& problem : vz::checkContentSection(lines[start], body)) {
+            const int line = problem.line < 0 ? start + 1 : start + 2 + problem.line;
+            errors << QStringLiteral("%1:%2: %3").arg(path).arg(line).arg(problem.what);
+        }
+        start = end;
+    }
+    if (!errors.isEmpty())
+        throw std::runtime_error(errors.join(QLatin1Char('\n')).toStdString());
+}
+
 void save(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
@@ -69,8 +90,11 @@ int main(int argc, char** argv) {
     try {
         if (args.size() >= 2 && args[0] == QLatin1String("--scrambled")) {
             QStringList lines;
-            for (const QString& source : args.mid(2))
-                lines += readContent(source, true);
+            for (const QString& source : args.mid(2)) {
+                const QStringList content = readContent(source, true);
+                checkSections(source, content);
+                lines += content;
+            }
             QByteArray bytes = vz::joinLines(lines);
             vz::ScrambleStream(bytes);
             save(args[1], bytes);

@@ -65,10 +65,38 @@ private slots:
         QVERIFY(!vyber::isRight(row, ""));
     }
 
-    void pagesHoldTenOrFive() {
-        QCOMPARE(vyber::pageSize(30), 10);
-        QCOMPARE(vyber::pageSize(10), 10);
-        QCOMPARE(vyber::pageSize(5), 5);
+    // The build refuses content that a game could not play fairly.
+    void contentFaultsAreFound_data() {
+        QTest::addColumn<QStringList>("body");
+        QTest::addColumn<int>("faultyLine"); // -1: sound
+        const QStringList sound{"Ich|müde.", "bin|bist|ist"};
+        QTest::newRow("sound") << sound << -1;
+        QTest::newRow("contraction before an article")
+            << QStringList{"Er klettert|den Zaun.", "über|zum|beim"} << 1;
+        QTest::newRow("contraction before a possessive")
+            << QStringList{"Ich gehe|meiner Oma.", "zu|zur|um"} << 1;
+        QTest::newRow("contraction where one belongs")
+            << QStringList{"Ich gehe|Arzt.", "zum|zur|beim"} << -1;
+        QTest::newRow("wrong form equals the right one")
+            << QStringList{"Ich|müde.", "bin|bist|bin"} << 1;
+        QTest::newRow("empty form") << QStringList{"Ich|müde.", "bin||ist"} << 1;
+        QTest::newRow("two forms only") << QStringList{"Ich|müde.", "bin|bist"} << 1;
+        QTest::newRow("no gap") << QStringList{"Ich bin müde.", "bin|bist|ist"} << 0;
+        QTest::newRow("half an example") << (sound + QStringList{"Du|müde."}) << 2;
+        QTest::newRow("repeated sentence")
+            << (sound + QStringList{"ich | müde", "bin|ist|sind"}) << 2;
+    }
+    void contentFaultsAreFound() {
+        QFETCH(QStringList, body);
+        QFETCH(int, faultyLine);
+        const ContentProblems problems = checkContentSection("[1a]", body);
+        if (faultyLine < 0) {
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.value(0).what));
+        } else {
+            QCOMPARE(problems.size(), 1);
+            QCOMPARE(problems[0].line, faultyLine);
+        }
+        QCOMPARE(checkContentSection("[9z]", {"Ich|müde.", "bin|bist|ist"}).size(), 1);
     }
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../content_check.h"
+
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
@@ -34,6 +36,12 @@ bool isRight(const VyberRow& row, const QString& gapText);
 
 // Examples on the next page: 10, or 5 when fewer than 10 are left.
 int pageSize(int examplesLeft);
+
+// The faults of a section: a pair of lines without its two and three fields,
+// an empty form, a wrong form equal to the right one, a repeated sentence, and
+// a contraction such as "zum" offered right before an article ("zum den"),
+// which a pupil rules out without knowing the grammar.
+ContentProblems checkExamples(const QStringList& body);
 
 } // namespace vyber
 } // namespace vz
