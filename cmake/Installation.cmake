@@ -47,6 +47,8 @@ set(VZ_CONTENT_FILES
     ${VZ_CONTENT_DIR}/1a.txt
     ${VZ_CONTENT_DIR}/3c.txt
     ${VZ_CONTENT_DIR}/4c.txt
+    # typed verb drills
+    # drag verb drills
 )
 add_custom_command(
     OUTPUT ${VZ_DATA_DIR}/data.dat

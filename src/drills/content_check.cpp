@@ -21,6 +21,8 @@ const QHash<QString, SectionRules>& sectionRules() {
         {QStringLiteral("[1a]"), vyberRules},
         {QStringLiteral("[3c]"), vyberRules},
         {QStringLiteral("[4c]"), vyberRules},
+        // typed verb drills
+        // drag verb drills
     };
     return rules;
 }

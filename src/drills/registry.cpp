@@ -16,6 +16,8 @@ using Factory = std::function<TExerciseForm*(QWidget* stage)>;
 const QHash<QString, Factory>& factories() {
     static const QHash<QString, Factory> table{
         {QStringLiteral("TwndVyber"), [](QWidget* stage) { return new TwndVyber(stage); }},
+        // typed verb drills
+        // drag verb drills
     };
     return table;
 }
