@@ -47,7 +47,10 @@ set(VZ_CONTENT_FILES
     ${VZ_CONTENT_DIR}/1a.txt
     ${VZ_CONTENT_DIR}/3c.txt
     ${VZ_CONTENT_DIR}/4c.txt
-    # typed verb drills
+    ${VZ_CONTENT_DIR}/1b.txt
+    ${VZ_CONTENT_DIR}/1d.txt
+    ${VZ_CONTENT_DIR}/1e.txt
+    ${VZ_CONTENT_DIR}/3d.txt
     # drag verb drills
 )
 add_custom_command(

@@ -1,5 +1,6 @@
 #include "content_check.h"
 
+#include "verbs/typed_rules.h"
 #include "verbs/vyber_rules.h"
 
 #include <QHash>
@@ -21,7 +22,12 @@ const QHash<QString, SectionRules>& sectionRules() {
         {QStringLiteral("[1a]"), vyberRules},
         {QStringLiteral("[3c]"), vyberRules},
         {QStringLiteral("[4c]"), vyberRules},
-        // typed verb drills
+        {QStringLiteral("[1b]"), {vzor::checkExamples, vzor::kLinesPerExample}},
+        {QStringLiteral("[1d]"), {perf::checkExamples, 1}},
+        {QStringLiteral("[3d]"), {perf::checkExamples, 1}},
+        {QStringLiteral("[1e]"), {rozkaz::checkExamples, rozkaz::kLinesPerExample}},
+        {QStringLiteral("[1e-$]"), {rozkaz::checkNames, 1}},
+        {QStringLiteral("[1e-%]"), {rozkaz::checkNames, 1}},
         // drag verb drills
     };
     return rules;

@@ -2,7 +2,10 @@
 
 #include "../app/resources.h"
 #include "../screens/game_catalogue.h"
+#include "verbs/perf_form.h"
+#include "verbs/rozkaz_form.h"
 #include "verbs/vyber_form.h"
+#include "verbs/vzor_edit_form.h"
 
 #include <QHash>
 #include <functional>
@@ -16,7 +19,9 @@ using Factory = std::function<TExerciseForm*(QWidget* stage)>;
 const QHash<QString, Factory>& factories() {
     static const QHash<QString, Factory> table{
         {QStringLiteral("TwndVyber"), [](QWidget* stage) { return new TwndVyber(stage); }},
-        // typed verb drills
+        {QStringLiteral("TwndVzorEdit"), [](QWidget* stage) { return new TwndVzorEdit(stage); }},
+        {QStringLiteral("TwndPerf"), [](QWidget* stage) { return new TwndPerf(stage); }},
+        {QStringLiteral("TwndRozkaz"), [](QWidget* stage) { return new TwndRozkaz(stage); }},
         // drag verb drills
     };
     return table;
