@@ -205,7 +205,7 @@ private slots:
     }
 
     void gameWithoutAFormDoesNothingVisible() {
-        TwndSetup* setup = open(1, 2);
+        TwndSetup* setup = open(6, 4); // 6d has no form yet
         QTest::keyClicks(setup->edJmeno, "Eva");
         QTest::mouseClick(setup->img[0], Qt::LeftButton);
         const int forms = Stage()->findChildren<TStageForm*>().size();
