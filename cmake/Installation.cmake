@@ -51,7 +51,13 @@ set(VZ_CONTENT_FILES
     ${VZ_CONTENT_DIR}/1d.txt
     ${VZ_CONTENT_DIR}/1e.txt
     ${VZ_CONTENT_DIR}/3d.txt
+    ${VZ_CONTENT_DIR}/7b.txt
+    ${VZ_CONTENT_DIR}/7c.txt
+    # sorting word drills
+    # superordinate drill
     # drag verb drills
+    ${VZ_CONTENT_DIR}/1c.txt
+    ${VZ_CONTENT_DIR}/1f.txt
 )
 add_custom_command(
     OUTPUT ${VZ_DATA_DIR}/data.dat

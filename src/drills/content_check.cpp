@@ -1,7 +1,11 @@
 #include "content_check.h"
 
+#include "verbs/predp_rules.h"
 #include "verbs/typed_rules.h"
 #include "verbs/vyber_rules.h"
+#include "verbs/zpusob_rules.h"
+#include "words/antonym_rules.h"
+#include "words/skupiny_rules.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -29,14 +33,33 @@ const QHash<QString, SectionRules>& sectionRules() {
         {QStringLiteral("[1e-$]"), {rozkaz::checkNames, 1}},
         {QStringLiteral("[1e-%]"), {rozkaz::checkNames, 1}},
         // drag verb drills
+        {QStringLiteral("[7c]"), {antonym::checkExamples, 1}},
+        {QStringLiteral("[7b]"), {skupiny::checkExamples, 1}},
+        // sorting word drills
+        // superordinate drill
+        {QStringLiteral("[1c]"), {zpusob::checkExamples, zpusob::kLinesPerExample}},
+        {QStringLiteral("[1c-slovesa]"), {zpusob::checkVerbForms, 1}},
+        {QStringLiteral("[1f]"), {predp::checkExamples, predp::kLinesPerExample}},
     };
     return rules;
+}
+
+// A section's rules: its own entry, else the entry "[code-*]" of a game
+SectionRules rulesFor(const QString& header) {
+    const QString key = header.toLower();
+    const auto own = sectionRules().constFind(key);
+    if (own != sectionRules().cend())
+        return *own;
+    const qsizetype dash = key.indexOf(QLatin1Char('-'));
+    if (dash < 0 || !key.endsWith(QLatin1Char(']')))
+        return {};
+    return sectionRules().value(key.left(dash + 1) + QStringLiteral("*]"));
 }
 
 } // namespace
 
 ContentProblems checkContentSection(const QString& header, const QStringList& body) {
-    const SectionRules rules = sectionRules().value(header.toLower());
+    const SectionRules rules = rulesFor(header);
     if (!rules.check)
         return {ContentProblem{-1, QStringLiteral("no game reads the section ") + header}};
     if (body.isEmpty())
@@ -46,10 +69,32 @@ ContentProblems checkContentSection(const QString& header, const QStringList& bo
 }
 
 int contentExampleCount(const QString& header, const QStringList& body) {
-    const int lines = sectionRules().value(header.toLower()).linesPerExample;
+    const int lines = rulesFor(header).linesPerExample;
     int examples = 0;
     for (qsizetype i = 0; i < body.size(); i += lines)
         examples += body[i].startsWith(QLatin1Char('#')) ? 0 : 1;
+    return examples;
+}
+
+int gameExampleCount(const QString& code, const QStringList& data) {
+    QVector<std::pair<QString, QStringList>> sections;
+    for (const QString& line : data) {
+        if (line.startsWith(QLatin1Char('[')))
+            sections.append({line, {}});
+        else if (!sections.isEmpty())
+            sections.last().second << line;
+    }
+    const QString own = QLatin1Char('[') + code + QLatin1Char(']');
+    for (const auto& [header, body] : sections) {
+        if (header.compare(own, Qt::CaseInsensitive) == 0)
+            return contentExampleCount(header, body);
+    }
+    const QString column = QLatin1Char('[') + code + QLatin1Char('-');
+    int examples = -1;
+    for (const auto& [header, body] : sections) {
+        if (header.startsWith(column, Qt::CaseInsensitive) && rulesFor(header).check)
+            examples = qMax(examples, 0) + contentExampleCount(header, body);
+    }
     return examples;
 }
 

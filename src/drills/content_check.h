@@ -23,6 +23,12 @@ ContentProblems checkContentSection(const QString& header, const QStringList& bo
 // How many examples a section holds (lines of an example counted by its drill).
 int contentExampleCount(const QString& header, const QStringList& body);
 
+// How many examples a game holds in the whole content `data`: those of its
+// section "[code]", or, for a game without one, the sum over its column
+// sections "[code-...]" that a drill reads (the sorting drills). -1 when the
+// content has nothing of the game.
+int gameExampleCount(const QString& code, const QStringList& data);
+
 // Helpers for the drills' own checks.
 namespace content {
 

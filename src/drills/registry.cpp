@@ -3,9 +3,13 @@
 #include "../app/resources.h"
 #include "../screens/game_catalogue.h"
 #include "verbs/perf_form.h"
+#include "verbs/predp_form.h"
 #include "verbs/rozkaz_form.h"
 #include "verbs/vyber_form.h"
 #include "verbs/vzor_edit_form.h"
+#include "verbs/zpusob_form.h"
+#include "words/antonym_form.h"
+#include "words/skupiny_form.h"
 
 #include <QHash>
 #include <functional>
@@ -23,6 +27,12 @@ const QHash<QString, Factory>& factories() {
         {QStringLiteral("TwndPerf"), [](QWidget* stage) { return new TwndPerf(stage); }},
         {QStringLiteral("TwndRozkaz"), [](QWidget* stage) { return new TwndRozkaz(stage); }},
         // drag verb drills
+        {QStringLiteral("TwndAntonyma"), [](QWidget* stage) { return new TwndAntonyma(stage); }},
+        {QStringLiteral("TwndSkupiny"), [](QWidget* stage) { return new TwndSkupiny(stage); }},
+        // sorting word drills
+        // superordinate drill
+        {QStringLiteral("TwndZpusob"), [](QWidget* stage) { return new TwndZpusob(stage); }},
+        {QStringLiteral("TwndPredp"), [](QWidget* stage) { return new TwndPredp(stage); }},
     };
     return table;
 }

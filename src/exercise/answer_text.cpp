@@ -34,8 +34,15 @@ QString shownAnswer(const QString& answer) {
                                              : answer;
 }
 
+QString spacedAfterGap(const QString& after) {
+    static const QString punctuation = QStringLiteral(".,!?;:");
+    if (after.isEmpty() || punctuation.contains(after.front()))
+        return after;
+    return QLatin1Char(' ') + after;
+}
+
 QString sentenceWithAnswer(const QString& before, const QString& answer, const QString& after) {
-    return before + QLatin1Char(' ') + shownAnswer(answer) + QLatin1Char(' ') + after;
+    return before + QLatin1Char(' ') + shownAnswer(answer) + spacedAfterGap(after);
 }
 
 } // namespace vz::answers

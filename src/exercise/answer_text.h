@@ -20,6 +20,10 @@ bool matchesOneOf(const QString& typed, const QString& answer, bool foldCase);
 // square brackets when it lists several forms.
 QString shownAnswer(const QString& answer);
 
+// The text after a gap as the row shows it: a space first, unless it begins
+// with a punctuation mark, which follows the gap directly ("… an.").
+QString spacedAfterGap(const QString& after);
+
 // The row's sentence with the answer in its gap, as the answer window shows it.
 QString sentenceWithAnswer(const QString& before, const QString& answer, const QString& after);
 

@@ -170,17 +170,27 @@ void TExerciseForm::VyslMouseDown(int row) {
     setMarkHint(row, false);
     if (!PageChecked || !markRevealsAnswer.value(row - 1))
         return;
-    const TExtImage* mark = Vyhodn[row - 1];
+    showAnswer(row, Vyhodn[row - 1]);
+}
+
+void TExerciseForm::showAnswer(int row, const TExtImage* mark) {
     wndHint->Text->setText(correctAnswer(row));
     wndHint->Text->adjustSize();
-    const int width = wndHint->Text->width() + 30;
-    wndHint->resize(width, wndHint->height());
-    wndHint->move(mark->x() + 7 - width, mark->y() + 23);
-    wndHint->show();
-    wndHint->raise();
+    showHintBeside(wndHint, mark, wndHint->Text->width() + 30);
+}
+
+void TExerciseForm::showHintBeside(QWidget* hint, const TExtImage* mark, int width) {
+    hint->resize(width, hint->height());
+    hint->move(mark->x() + 7 - width, mark->y() + 23); // ends 7 pixels right of the mark's edge
+    hint->show();
+    hint->raise();
 }
 
 void TExerciseForm::VyslMouseUp() {
+    hideAnswer();
+}
+
+void TExerciseForm::hideAnswer() {
     wndHint->hide();
 }
 
@@ -229,7 +239,7 @@ void TExerciseForm::release() {
         return;
     released = true;
     continueSlide->stop();
-    wndHint->hide();
+    hideAnswer();
     hide();
     deleteLater();
 }

@@ -66,6 +66,12 @@ protected:
     virtual void DealNextPage() { DealPage(); }
     virtual bool judgeRow(int row) = 0; // rows count from 1
     virtual QString correctAnswer(int row) const = 0;
+    // Shows the correct answer of a wrong row while its mark is pressed; by
+    // default correctAnswer() in the one-line answer window.
+    virtual void showAnswer(int row, const TExtImage* mark);
+    virtual void hideAnswer();
+    // Puts a hint window of `width` under the mark, ending right of it.
+    static void showHintBeside(QWidget* hint, const TExtImage* mark, int width);
     // Answer fields react (hand cursor) only while the page is open.
     virtual void setAnswersActive(bool active) = 0;
     // Counting rule after a checked page; true when another page follows.

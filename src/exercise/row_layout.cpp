@@ -2,6 +2,7 @@
 
 #include "../app/cursors.h"
 #include "../controls/fonts.h"
+#include "answer_text.h"
 
 #include <QFontMetrics>
 
@@ -53,7 +54,7 @@ void layoutSentence(QLabel* before, QWidget* field, QLabel* after, const QString
                     const QString& afterText, int size, int fieldWidth) {
     setFittedText(before, beforeText + QLatin1Char(' '), size);
     field->setGeometry(before->x() + before->width(), before->y(), fieldWidth, field->height());
-    setFittedText(after, QLatin1Char(' ') + afterText, size);
+    setFittedText(after, answers::spacedAfterGap(afterText), size);
     after->move(field->x() + fieldWidth, before->y());
 }
 

@@ -31,14 +31,14 @@ private slots:
 
     void everyGameWithContentHoldsThreeFullGames() {
         for (const GameInfo& game : GameCatalogue()) {
-            const QString header = "[" + game.code() + "]";
-            if (!data.contains(header))
-                continue;
+            // A sorting game keeps its examples in column sections ("[3a-der]" ...).
+            const int examples = gameExampleCount(game.code(), data);
+            if (examples < 0)
+                continue; // no content for the game yet
             const int largest =
                 game.countStep == 10 ? 30 : game.countStep * (game.countStep == 12 ? 4 : 5);
-            const int examples = contentExampleCount(header, readSection(data, header));
             QVERIFY2(examples >= 3 * largest,
-                     qPrintable(QString("%1: %2 examples").arg(header).arg(examples)));
+                     qPrintable(QString("[%1]: %2 examples").arg(game.code()).arg(examples)));
         }
     }
 

@@ -32,22 +32,6 @@ QLabel* sentenceLabel(QWidget* parent, int row) {
 
 } // namespace
 
-TGapLabel::TGapLabel(QWidget* parent, int row) : QLabel(parent), Tag(row) {
-    setAlignment(Qt::AlignCenter);
-    setFont(screenFont(kGapFontSize));
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(255, 236, 182));
-    colours.setColor(QPalette::WindowText, Qt::black);
-    setPalette(colours);
-    setCursor(programCursor(kHandCursor));
-}
-
-void TGapLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        emit pressed(Tag);
-}
-
 TwndVyber::TwndVyber(QWidget* stage) : TExerciseForm(stage) {
     setObjectName(QStringLiteral("wndVyber"));
     const bool prepositions = GameNumber == 16; // 4c starts further left

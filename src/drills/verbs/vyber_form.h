@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../../controls/text_buttons.h"
 #include "../../exercise/exercise_form.h"
 #include "vyber_rules.h"
 
@@ -9,20 +10,6 @@
 namespace vz {
 
 class TwndMoznosti;
-
-// A gap of a sentence: pressing it opens the list of offered forms.
-class TGapLabel : public QLabel {
-    Q_OBJECT
-public:
-    TGapLabel(QWidget* parent, int row);
-    const int Tag;
-
-signals:
-    void pressed(int row);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-};
 
 // Choose-the-form drill (games 1a, 3c, 4c): each row is a sentence with a
 // gap; the pupil picks one of three forms from a pop-up list.
