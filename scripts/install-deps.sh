@@ -9,6 +9,7 @@ packages=(
   qt6-image-formats-plugins qt6-qpa-plugins
   espeak-ng fonts-liberation2
   xvfb xdotool
+  python3 hunspell hunspell-sk
 )
 
 missing=()

@@ -56,6 +56,7 @@ TwndSelect::TwndSelect(QWidget* stage) : TStageForm(stage) {
             {loadPicture(resourceFile(QStringLiteral("bmp\\select\\r_%1_0.bmp").arg(code))),
              loadPicture(resourceFile(QStringLiteral("bmp\\select\\r_%1_1.bmp").arg(code)))});
     }
+    gamePrompt = loadPicture(resourceFile(QStringLiteral("bmp\\select\\vyber_hru.bmp")));
 
     lbZahlavi = new TClickLabel(this, 5, 5, 539, 75);
     lbZahlavi->setObjectName(QStringLiteral("lbZahlavi"));
@@ -92,6 +93,10 @@ QRect TwndSelect::gameArea() {
     return QRect(kGameLeft, 100, kButtonWidth, 380);
 }
 
+QRect TwndSelect::gamePromptArea() {
+    return QRect(343, 102, 280, 28);
+}
+
 void TwndSelect::GroupClick(int group) {
     QPainter painter(&Background);
     if (GameGroup != 0)
@@ -99,8 +104,10 @@ void TwndSelect::GroupClick(int group) {
     GameGroup = group;
     painter.drawImage(8, groupTop(group), groupPictures[group + 6]);
 
-    // The buttons of the group shown before go, with their pictures.
+    // The buttons of the group shown before go, with their pictures; the invitation to pick
+    // a group gives way to the one to pick a game.
     painter.drawImage(gameArea().topLeft(), cleanGameArea);
+    painter.drawImage(gamePromptArea().topLeft(), gamePrompt);
     const GroupInfo& info = GameGroups()[group - 1];
     const QVector<int> tops = gameButtonTops(group);
     for (int j = 1; j <= 6; ++j) {

@@ -32,6 +32,8 @@ public:
 
     // Where the game buttons of a group lie.
     static QRect gameArea();
+    // Where, inside the game area, the invitation to pick a game covers the one to pick a group.
+    static QRect gamePromptArea();
 
 signals:
     void closed();
@@ -40,6 +42,7 @@ private:
     QVector<QImage> groupPictures;               // plain 0 ... 6, highlighted 7 ... 13
     QVector<std::array<QImage, 2>> GamePictures; // by GameNumber - 1: plain, highlighted
     QImage cleanGameArea;                        // the game area before any group was chosen
+    QImage gamePrompt;                           // "Teraz si vyber hru", for gamePromptArea()
 };
 
 // The tops of the game buttons of each group.

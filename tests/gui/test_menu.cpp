@@ -6,6 +6,7 @@
 #include "screens/setup_form.h"
 #include "support/running_program.h"
 
+#include <QPainter>
 #include <QTest>
 
 using namespace vz;
@@ -49,11 +50,31 @@ private slots:
         QCOMPARE(menu->GameButtons[1]->y(), 234);
     }
 
+    // Before a group is chosen the game area invites to pick a group; once one is,
+    // the invitation to pick a game takes its place, above the game buttons.
+    void choosingAGroupInvitesToPickAGame() {
+        const QRect at = TwndSelect::gamePromptArea();
+        const QImage prompt = picture("bmp/select/vyber_hru.bmp");
+        QCOMPARE(prompt.size(), at.size());
+        QVERIFY(TwndSelect::gameArea().contains(at));
+        QCOMPARE(shown(at), picture("bmp/select/bckg.bmp").copy(at));
+        QVERIFY(shown(at) != prompt);
+        for (int group = 1; group <= 7; ++group) {
+            QTest::mouseClick(menu->GroupButtons[group - 1], Qt::LeftButton);
+            QCOMPARE(shown(at), prompt);
+            for (TBMPLabel* button : menu->GameButtons)
+                QVERIFY(!button->geometry().intersects(at));
+        }
+    }
+
     // The buttons of the group chosen before leave no picture behind: outside
-    // the new group's buttons the game area is the clean background.
+    // the new group's buttons the game area is the clean background with the
+    // invitation to pick a game.
     void switchingGroupsLeavesOnlyTheNewGroupsButtons() {
         const QRect area = TwndSelect::gameArea();
-        const QImage clean = menu->Background.copy(area);
+        QImage clean = shown(area);
+        QPainter(&clean).drawImage(TwndSelect::gamePromptArea().topLeft() - area.topLeft(),
+                                   picture("bmp/select/vyber_hru.bmp"));
         for (int first = 1; first <= 7; ++first) {
             for (int second = 1; second <= 7; ++second) {
                 QTest::mouseClick(menu->GroupButtons[first - 1], Qt::LeftButton);
@@ -61,7 +82,7 @@ private slots:
                 QRegion buttons;
                 for (TBMPLabel* button : menu->GameButtons)
                     buttons += button->geometry().translated(-area.topLeft());
-                const QImage now = menu->Background.copy(area);
+                const QImage now = shown(area);
                 for (int y = 0; y < area.height(); ++y) {
                     for (int x = 0; x < area.width(); ++x) {
                         if (!buttons.contains(QPoint(x, y)) && now.pixel(x, y) != clean.pixel(x, y))
@@ -122,6 +143,13 @@ private slots:
     }
 
 private:
+    static QImage picture(const QString& file) {
+        return QImage(ResourceDir + file).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    QImage shown(const QRect& rect) const {
+        return menu->Background.copy(rect).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+
     std::unique_ptr<RunningProgram> running;
     MainSequence* program = nullptr;
     Fakes* fakes = nullptr;
