@@ -54,6 +54,9 @@ set(VZ_CONTENT_FILES
     ${VZ_CONTENT_DIR}/7b.txt
     ${VZ_CONTENT_DIR}/7c.txt
     # sorting word drills
+    ${VZ_CONTENT_DIR}/3a.txt
+    ${VZ_CONTENT_DIR}/7a.txt
+    ${VZ_CONTENT_DIR}/4d.txt
     # superordinate drill
     # drag verb drills
     ${VZ_CONTENT_DIR}/1c.txt

@@ -5,6 +5,8 @@
 #include "verbs/vyber_rules.h"
 #include "verbs/zpusob_rules.h"
 #include "words/antonym_rules.h"
+#include "words/cleny_rules.h"
+#include "words/predl2_rules.h"
 #include "words/skupiny_rules.h"
 
 #include <QHash>
@@ -36,6 +38,14 @@ const QHash<QString, SectionRules>& sectionRules() {
         {QStringLiteral("[7c]"), {antonym::checkExamples, 1}},
         {QStringLiteral("[7b]"), {skupiny::checkExamples, 1}},
         // sorting word drills
+        {QStringLiteral("[3a-der]"), {cleny::checkNouns, 1}},
+        {QStringLiteral("[3a-die]"), {cleny::checkNouns, 1}},
+        {QStringLiteral("[3a-das]"), {cleny::checkNouns, 1}},
+        {QStringLiteral("[7a-kein]"), {cleny::checkNegationPhrases, 1}},
+        {QStringLiteral("[7a-keine]"), {cleny::checkNegationPhrases, 1}},
+        {QStringLiteral("[7a-nicht]"), {cleny::checkNegationPhrases, 1}},
+        {QStringLiteral("[4d-wohin]"), {predl2::checkWohin, 1}},
+        {QStringLiteral("[4d-wo]"), {predl2::checkWo, 1}},
         // superordinate drill
         {QStringLiteral("[1c]"), {zpusob::checkExamples, zpusob::kLinesPerExample}},
         {QStringLiteral("[1c-slovesa]"), {zpusob::checkVerbForms, 1}},
@@ -45,6 +55,7 @@ const QHash<QString, SectionRules>& sectionRules() {
 }
 
 // A section's rules: its own entry, else the entry "[code-*]" of a game
+// whose group sections are named by its content ("[7d-Obst]").
 SectionRules rulesFor(const QString& header) {
     const QString key = header.toLower();
     const auto own = sectionRules().constFind(key);

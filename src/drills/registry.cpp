@@ -9,6 +9,8 @@
 #include "verbs/vzor_edit_form.h"
 #include "verbs/zpusob_form.h"
 #include "words/antonym_form.h"
+#include "words/cleny_form.h"
+#include "words/predl2_form.h"
 #include "words/skupiny_form.h"
 
 #include <QHash>
@@ -30,6 +32,8 @@ const QHash<QString, Factory>& factories() {
         {QStringLiteral("TwndAntonyma"), [](QWidget* stage) { return new TwndAntonyma(stage); }},
         {QStringLiteral("TwndSkupiny"), [](QWidget* stage) { return new TwndSkupiny(stage); }},
         // sorting word drills
+        {QStringLiteral("TwndCleny"), [](QWidget* stage) { return new TwndCleny(stage); }},
+        {QStringLiteral("TwndPredl2"), [](QWidget* stage) { return new TwndPredl2(stage); }},
         // superordinate drill
         {QStringLiteral("TwndZpusob"), [](QWidget* stage) { return new TwndZpusob(stage); }},
         {QStringLiteral("TwndPredp"), [](QWidget* stage) { return new TwndPredp(stage); }},
