@@ -58,6 +58,7 @@ set(VZ_CONTENT_FILES
     ${VZ_CONTENT_DIR}/7a.txt
     ${VZ_CONTENT_DIR}/4d.txt
     # superordinate drill
+    ${VZ_CONTENT_DIR}/7d.txt
     # drag verb drills
     ${VZ_CONTENT_DIR}/1c.txt
     ${VZ_CONTENT_DIR}/1f.txt

@@ -6,6 +6,7 @@
 #include "verbs/zpusob_rules.h"
 #include "words/antonym_rules.h"
 #include "words/cleny_rules.h"
+#include "words/nadraz_rules.h"
 #include "words/predl2_rules.h"
 #include "words/skupiny_rules.h"
 
@@ -20,6 +21,9 @@ namespace {
 struct SectionRules {
     std::function<ContentProblems(const QStringList& body)> check;
     int linesPerExample = 1;
+    // For a game whose examples lie in other sections too: counts them in
+    // the whole content.
+    std::function<int(const QStringList& data, const QString& header)> countInContent;
 };
 
 const QHash<QString, SectionRules>& sectionRules() {
@@ -47,6 +51,12 @@ const QHash<QString, SectionRules>& sectionRules() {
         {QStringLiteral("[4d-wohin]"), {predl2::checkWohin, 1}},
         {QStringLiteral("[4d-wo]"), {predl2::checkWo, 1}},
         // superordinate drill
+        {QStringLiteral("[7d]"),
+         {nadraz::checkExamples, 1,
+          [](const QStringList& data, const QString& header) {
+              return nadraz::exampleCount(nadraz::readContent(data, header));
+          }}},
+        {QStringLiteral("[7d-*]"), {nadraz::checkGroupWords, 1}},
         {QStringLiteral("[1c]"), {zpusob::checkExamples, zpusob::kLinesPerExample}},
         {QStringLiteral("[1c-slovesa]"), {zpusob::checkVerbForms, 1}},
         {QStringLiteral("[1f]"), {predp::checkExamples, predp::kLinesPerExample}},
@@ -97,8 +107,11 @@ int gameExampleCount(const QString& code, const QStringList& data) {
     }
     const QString own = QLatin1Char('[') + code + QLatin1Char(']');
     for (const auto& [header, body] : sections) {
-        if (header.compare(own, Qt::CaseInsensitive) == 0)
-            return contentExampleCount(header, body);
+        if (header.compare(own, Qt::CaseInsensitive) != 0)
+            continue;
+        const SectionRules rules = rulesFor(header);
+        return rules.countInContent ? rules.countInContent(data, header)
+                                    : contentExampleCount(header, body);
     }
     const QString column = QLatin1Char('[') + code + QLatin1Char('-');
     int examples = -1;

@@ -10,6 +10,7 @@
 #include "verbs/zpusob_form.h"
 #include "words/antonym_form.h"
 #include "words/cleny_form.h"
+#include "words/nadraz_form.h"
 #include "words/predl2_form.h"
 #include "words/skupiny_form.h"
 
@@ -35,6 +36,7 @@ const QHash<QString, Factory>& factories() {
         {QStringLiteral("TwndCleny"), [](QWidget* stage) { return new TwndCleny(stage); }},
         {QStringLiteral("TwndPredl2"), [](QWidget* stage) { return new TwndPredl2(stage); }},
         // superordinate drill
+        {QStringLiteral("TwndNadraz"), [](QWidget* stage) { return new TwndNadraz(stage); }},
         {QStringLiteral("TwndZpusob"), [](QWidget* stage) { return new TwndZpusob(stage); }},
         {QStringLiteral("TwndPredp"), [](QWidget* stage) { return new TwndPredp(stage); }},
     };
