@@ -58,6 +58,9 @@ set(VZ_CONTENT_FILES
     ${VZ_CONTENT_DIR}/7a.txt
     ${VZ_CONTENT_DIR}/4d.txt
     # superordinate drill
+    # sentence drills A
+    # sentence drills B
+    # sentence drills C
     ${VZ_CONTENT_DIR}/7d.txt
     # drag verb drills
     ${VZ_CONTENT_DIR}/1c.txt

@@ -51,6 +51,9 @@ const QHash<QString, SectionRules>& sectionRules() {
         {QStringLiteral("[4d-wohin]"), {predl2::checkWohin, 1}},
         {QStringLiteral("[4d-wo]"), {predl2::checkWo, 1}},
         // superordinate drill
+        // sentence drills A
+        // sentence drills B
+        // sentence drills C
         {QStringLiteral("[7d]"),
          {nadraz::checkExamples, 1,
           [](const QStringList& data, const QString& header) {

@@ -36,6 +36,9 @@ const QHash<QString, Factory>& factories() {
         {QStringLiteral("TwndCleny"), [](QWidget* stage) { return new TwndCleny(stage); }},
         {QStringLiteral("TwndPredl2"), [](QWidget* stage) { return new TwndPredl2(stage); }},
         // superordinate drill
+        // sentence drills A
+        // sentence drills B
+        // sentence drills C
         {QStringLiteral("TwndNadraz"), [](QWidget* stage) { return new TwndNadraz(stage); }},
         {QStringLiteral("TwndZpusob"), [](QWidget* stage) { return new TwndZpusob(stage); }},
         {QStringLiteral("TwndPredp"), [](QWidget* stage) { return new TwndPredp(stage); }},
