@@ -59,8 +59,15 @@ set(VZ_CONTENT_FILES
     ${VZ_CONTENT_DIR}/4d.txt
     # superordinate drill
     # sentence drills A
+    ${VZ_CONTENT_DIR}/5a.txt
+    ${VZ_CONTENT_DIR}/3b.txt
     # sentence drills B
+    ${VZ_CONTENT_DIR}/2a.txt
+    ${VZ_CONTENT_DIR}/4b.txt
+    ${VZ_CONTENT_DIR}/2c.txt
     # sentence drills C
+    ${VZ_CONTENT_DIR}/2b.txt
+    ${VZ_CONTENT_DIR}/4a.txt
     ${VZ_CONTENT_DIR}/7d.txt
     # drag verb drills
     ${VZ_CONTENT_DIR}/1c.txt

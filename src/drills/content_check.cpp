@@ -1,5 +1,12 @@
 #include "content_check.h"
 
+#include "../store/section_reader.h"
+#include "pronouns/oszajm_rules.h"
+#include "pronouns/przajm_rules.h"
+#include "pronouns/tazzajm_rules.h"
+#include "sentences/pady_rules.h"
+#include "sentences/poradek_rules.h"
+#include "sentences/predl_rules.h"
 #include "verbs/predp_rules.h"
 #include "verbs/typed_rules.h"
 #include "verbs/vyber_rules.h"
@@ -52,8 +59,19 @@ const QHash<QString, SectionRules>& sectionRules() {
         {QStringLiteral("[4d-wo]"), {predl2::checkWo, 1}},
         // superordinate drill
         // sentence drills A
+        {QStringLiteral("[5a]"), {poradek::checkExamples, 1}},
+        {QStringLiteral("[3b]"), {pady::checkExamples, pady::kLinesPerExample}},
         // sentence drills B
+        {QStringLiteral("[2a]"), {oszajm::checkExamples, 1}},
+        {QStringLiteral("[4b]"), {oszajm::checkExamples, 1}},
+        {QStringLiteral("[2c]"),
+         {tazzajm::checkExamples, 1,
+          [](const QStringList& data, const QString& header) {
+              return tazzajm::exampleCount(readSection(data, header));
+          }}},
         // sentence drills C
+        {QStringLiteral("[2b]"), {przajm::checkExamples, przajm::kLinesPerExample}},
+        {QStringLiteral("[4a]"), {predl::checkExamples, predl::kLinesPerExample}},
         {QStringLiteral("[7d]"),
          {nadraz::checkExamples, 1,
           [](const QStringList& data, const QString& header) {

@@ -2,6 +2,12 @@
 
 #include "../app/resources.h"
 #include "../screens/game_catalogue.h"
+#include "pronouns/oszajm_form.h"
+#include "pronouns/przajm_form.h"
+#include "pronouns/tazzajm_form.h"
+#include "sentences/pady_form.h"
+#include "sentences/poradek_form.h"
+#include "sentences/predl_form.h"
 #include "verbs/perf_form.h"
 #include "verbs/predp_form.h"
 #include "verbs/rozkaz_form.h"
@@ -37,8 +43,14 @@ const QHash<QString, Factory>& factories() {
         {QStringLiteral("TwndPredl2"), [](QWidget* stage) { return new TwndPredl2(stage); }},
         // superordinate drill
         // sentence drills A
+        {QStringLiteral("TwndPoradek"), [](QWidget* stage) { return new TwndPoradek(stage); }},
+        {QStringLiteral("TwndPady"), [](QWidget* stage) { return new TwndPady(stage); }},
         // sentence drills B
+        {QStringLiteral("TwndOsZajm"), [](QWidget* stage) { return new TwndOsZajm(stage); }},
+        {QStringLiteral("TwndTazZajm"), [](QWidget* stage) { return new TwndTazZajm(stage); }},
         // sentence drills C
+        {QStringLiteral("TwndPrZajm"), [](QWidget* stage) { return new TwndPrZajm(stage); }},
+        {QStringLiteral("TwndPredl"), [](QWidget* stage) { return new TwndPredl(stage); }},
         {QStringLiteral("TwndNadraz"), [](QWidget* stage) { return new TwndNadraz(stage); }},
         {QStringLiteral("TwndZpusob"), [](QWidget* stage) { return new TwndZpusob(stage); }},
         {QStringLiteral("TwndPredp"), [](QWidget* stage) { return new TwndPredp(stage); }},
