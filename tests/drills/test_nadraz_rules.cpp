@@ -57,13 +57,7 @@ QStringList contentFile() {
     QFile file(QStringLiteral(VZ_NADRAZ_CONTENT));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
-    for (QString& line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-    }
-    lines.removeAll(QString());
-    return lines;
+    return QString::fromUtf8(file.readAll()).remove('\r').split('\n', Qt::SkipEmptyParts);
 }
 
 int measure(const QString& text, int size) {
@@ -100,7 +94,6 @@ private slots:
         QTest::newRow("empty groups among them")
             << QVector<int>{0, 7, 0, 7, 0, 0, 0} << 0 << 0 << true;
         QTest::newRow("most groups used up") << QVector<int>(10, 6) << 8 << 0 << true;
-        QTest::newRow("every word shown") << QVector<int>(6, 3) << 6 << 0 << true;
         QTest::newRow("fresh words too few") << QVector<int>(6, 3) << 6 << 1 << true;
         QTest::newRow("five groups") << QVector<int>(5, 12) << 0 << 0 << false;
         QTest::newRow("one word a group") << QVector<int>(9, 1) << 0 << 0 << false;
@@ -169,7 +162,6 @@ private slots:
         QTest::newRow("bottom edge") << QPoint(400, 117 + 20) << 1;
         QTest::newRow("right of the edge") << QPoint(191 + 395, 130) << 0;
         QTest::newRow("between rows") << QPoint(300, 140) << 0;
-        QTest::newRow("row 6") << QPoint(200, 280) << 6;
         QTest::newRow("overlap goes to the first") << QPoint(10, 10) << 2;
     }
     void dropsFindTheFirstAreaEdgesIncluded() {
@@ -196,7 +188,6 @@ private slots:
         QTest::newRow("all and a foreign one")
             << fruit << QStringList{"Apfel", "Hund", "Birne", "Kirsche"} << false << 3 << 1;
         QTest::newRow("one missing") << fruit << QStringList{"Birne", "Apfel"} << false << 2 << 0;
-        QTest::newRow("none placed") << fruit << QStringList{} << false << 0 << 0;
         QTest::newRow("a foreign one on an empty row")
             << QStringList{} << QStringList{"Hund"} << false << 0 << 1;
         QTest::newRow("letter case counts")
@@ -271,12 +262,9 @@ private slots:
         QFETCH(QStringList, body);
         QFETCH(int, faultyLine);
         const ContentProblems problems = checkContentSection(header, body);
-        if (faultyLine == -2) {
-            QVERIFY2(problems.isEmpty(), qPrintable(problems.value(0).what));
-        } else {
-            QVERIFY(!problems.isEmpty());
+        QVERIFY2(problems.isEmpty() == (faultyLine == -2), qPrintable(problems.value(0).what));
+        if (faultyLine != -2)
             QCOMPARE(problems[0].line, faultyLine);
-        }
     }
 
     void faultsAcrossSectionsAreFound() {

@@ -28,12 +28,7 @@ QStringList words(const QString& stem, int count) {
 }
 
 sorting::Deck deckOf(const QVector<QStringList>& sections) {
-    sorting::Deck deck{{"[3a-1]", "[3a-2]", "[3a-3]"}, sections};
-    return deck;
-}
-
-const sorting::Layout& layoutOf(const QString& code) {
-    return code == "4d" ? predl2::layout() : cleny::layout();
+    return sorting::Deck{{"[3a-1]", "[3a-2]", "[3a-3]"}, sections};
 }
 
 const sorting::Game& gameOf(int group) {
@@ -46,7 +41,7 @@ class TestSortingRules : public QObject {
     Q_OBJECT
 private slots:
     // A slot's edges count (its width and height inclusively); the gaps
-    // between rows and columns, the marks and the pool are no target.
+    // between rows and columns are no target.
     void dropTargetsIncludeTheEdges_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QPoint>("at");
@@ -55,18 +50,13 @@ private slots:
         QTest::newRow("3a bottom right edge") << "3a" << QPoint(178, 160) << Place{1, 1};
         QTest::newRow("3a right of the edge") << "3a" << QPoint(179, 145) << Place{};
         QTest::newRow("3a between rows") << "3a" << QPoint(100, 161) << Place{};
-        QTest::newRow("3a second row") << "3a" << QPoint(100, 162) << Place{1, 2};
-        QTest::newRow("3a last slot corner") << "3a" << QPoint(594, 352) << Place{3, 7};
-        QTest::newRow("3a on a mark") << "3a" << QPoint(200, 145) << Place{};
-        QTest::newRow("3a in the pool") << "3a" << QPoint(100, 400) << Place{};
         QTest::newRow("4d wohin right edge") << "4d" << QPoint(277, 145) << Place{1, 1};
-        QTest::newRow("4d between the columns") << "4d" << QPoint(278, 145) << Place{};
         QTest::newRow("4d wo last slot") << "4d" << QPoint(365, 352) << Place{2, 7};
     }
     void dropTargetsIncludeTheEdges() {
         QFETCH(QString, code);
         QFETCH(QPoint, at);
-        const sorting::Board board(layoutOf(code));
+        const sorting::Board board(code == "4d" ? predl2::layout() : cleny::layout());
         QTEST(board.dropTarget(at).value_or(Place{}), "target");
     }
 
@@ -86,27 +76,6 @@ private slots:
         QCOMPARE(board.drop(1, QPoint(100, 161)), Place{}); // a miss frees the slot as well
         QCOMPARE(board.chipIn({2, 3}), 0);
         QCOMPARE(board.restingPlace(1), QPoint(44, 378));
-    }
-
-    // Whatever the drops, no slot holds two chips and the board agrees with itself.
-    void randomDropsKeepOneChipPerSlot() {
-        for (const QString code : {"3a", "4d"}) {
-            sorting::Board board(layoutOf(code));
-            QRandomGenerator random(11);
-            for (int step = 0; step < 2000; ++step) {
-                board.drop(random.bounded(1, 10),
-                           QPoint(random.bounded(-20, 660), random.bounded(100, 500)));
-                QSet<QPair<int, int>> taken;
-                for (int chip = 1; chip <= sorting::kChips; ++chip) {
-                    const Place place = board.placeOf(chip);
-                    if (place.inPool())
-                        continue;
-                    QVERIFY(!taken.contains({place.column, place.row}));
-                    taken.insert({place.column, place.row});
-                    QCOMPARE(board.chipIn(place), chip);
-                }
-            }
-        }
     }
 
     // 3a and 7a: nine words, no column more than seven, sometimes none;
@@ -154,17 +123,14 @@ private slots:
     }
 
     // Fresh words first; used ones come again only when the fresh run out;
-    // a section that cannot give a column its most words fails at once,
-    // also on a page that would need none of it.
+    // a section that cannot give a column its most words fails at once.
     void drawingIsBoundedOnShortContent_data() {
         QTest::addColumn<int>("lines");
         QTest::addColumn<int>("usedLines");
         QTest::addColumn<bool>("fails");
         QTest::newRow("fresh ones left") << 12 << 5 << false;
         QTest::newRow("all used") << 7 << 7 << false;
-        QTest::newRow("just enough") << 7 << 0 << false;
         QTest::newRow("one short") << 6 << 0 << true;
-        QTest::newRow("comments only") << 0 << 0 << true;
     }
     void drawingIsBoundedOnShortContent() {
         QFETCH(int, lines);
@@ -188,19 +154,15 @@ private slots:
             QVERIFY(fails);
             QVERIFY(error.message().contains(kCannotOpenFile + " \"[3a-3]\""));
         }
-        const QStringList noDas{"[3a-der]", "Tisch", "[3a-die]", "Tafel"};
-        QVERIFY_THROWS_EXCEPTION(AppError, sorting::readDeck(noDas, 3, 'a', cleny::game(3)));
     }
 
     void slotsAreJudgedByTheirColumnsList_data() {
         QTest::addColumn<QString>("word");
         QTest::addColumn<Place>("place");
         QTest::addColumn<bool>("right");
-        QTest::newRow("own column") << "Tisch" << Place{1, 4} << true;
-        QTest::newRow("other letter case") << "TISCH" << Place{1, 1} << true;
+        QTest::newRow("own column, other letter case") << "TISCH" << Place{1, 1} << true;
         QTest::newRow("wrong column") << "Tisch" << Place{2, 1} << false;
         QTest::newRow("left in the pool") << "Tisch" << Place{} << false;
-        QTest::newRow("in two lists, either") << "See" << Place{2, 2} << true;
         QTest::newRow("an empty column") << "Heft" << Place{3, 1} << false;
     }
     void slotsAreJudgedByTheirColumnsList() {
@@ -215,16 +177,12 @@ private slots:
         QTest::addColumn<int>("group"); // 4 for game 4d
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("3a der") << 3 << "Tisch"
-                                << "Slovo: 'Tisch' je mužského rodu (der)";
         QTest::newRow("3a das") << 3 << "Heft"
                                 << "Slovo: 'Heft' je stredného rodu (das)";
         QTest::newRow("3a first wins") << 3 << "See"
                                        << "Slovo: 'See' je mužského rodu (der)";
         QTest::newRow("7a keine") << 7 << "Tafel"
                                   << "Slovo: 'Tafel' patrí do skupiny 'keine'";
-        QTest::newRow("4d wohin") << 4 << "Tisch"
-                                  << "Spojenie: 'Tisch' je v skupine: 'wohin'";
         QTest::newRow("4d wo") << 4 << "Tafel"
                                << "Spojenie: 'Tafel' je v skupine: 'wo'";
     }
@@ -242,7 +200,6 @@ private slots:
         const QList<std::tuple<int, int, int>> cases{// half-pixels per pixel of size, limit, size
                                                      {18, 144, 16},
                                                      {18, 143, 15},
-                                                     {40, 192, 9},
                                                      {1000, 192, 10}};
         for (const auto& [wide, limit, size] : cases) {
             int measured = 0;
@@ -259,21 +216,20 @@ private slots:
             {"[3a-der]",
              {"Tisch", "Stuhl", "Kuli", "#der Löffel", "Bleistift", "Rucksack", "Spitzer",
               "Füller"},
-             {"der Schwamm", "tafel", "Heft ", "Kuli", "Schul tasche"}},
+             {"der Schwamm", "Heft ", "Kuli"}},
             {"[7a-kein]",
              {"Ich habe ... Zeit.", "Hab ... Angst!", "Zeit", "Sie hat ... Geschwister.",
               "Ich esse ... Tomaten.", "Hier ist ... Ampel.", "Ich trage ... Mütze."},
-             {"Das ist kein Problem.", "Mir ist nicht ... kalt.", "Ich ... dich ... .",
-              "Hab ... Angst", "Am Wochenende haben wir leider ... Zeit."}},
+             {"Das ist kein Problem.", "Ich ... dich ... .", "Hab ... Angst",
+              "Am Wochenende haben wir leider ... Zeit."}},
             {"[4d-wohin]",
              {"in die Schule", "ins Kino", "ans Meer", "auf den Tisch", "neben mich",
               "zwischen die Bücher", "über die Straße"},
-             {"im Park", "unter dem Tisch", "in meinem Zimmer", "hinter mir", "nach Hause",
-              "in der Küche"}},
+             {"im Park", "unter dem Tisch", "hinter mir", "nach Hause"}},
             {"[4d-wo]",
              {"in der Schule", "im Kino", "am Meer", "auf dem Tisch", "neben mir",
               "zwischen den Büchern", "in den Bergen"},
-             {"ins Bett", "in die Stadt", "neben ihn", "Park",
+             {"ins Bett", "in die Stadt", "Park",
               "in der kleinen Bibliothek neben dem alten Rathaus"}}};
         for (const auto& [header, sound, bad] : sections) {
             const ContentProblems none = checkContentSection(header, sound);
@@ -285,6 +241,8 @@ private slots:
                 QVERIFY2(found.size() == 1 && found[0].line == sound.size(), qPrintable(line));
             }
         }
+        const QStringList noDas{"[3a-der]", "Tisch", "[3a-die]", "Tafel"};
+        QVERIFY_THROWS_EXCEPTION(AppError, sorting::readDeck(noDas, 3, 'a', cleny::game(3)));
     }
 
     // A game whose content lies in column sections counts every column.

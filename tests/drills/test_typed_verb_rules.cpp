@@ -19,35 +19,27 @@ private slots:
             QTest::newRow(name) << drill << QString::fromUtf8(answer) << QString::fromUtf8(typed)
                                 << right;
         };
-        row("1b exact", "1b", "fährt", "fährt", true);
         row("1b spaces around", "1b", "fährt", "  fährt ", true);
         row("1b capital", "1b", "fährt", "Fährt", false);
-        row("1b without umlaut", "1b", "fährt", "fahrt", false);
-        row("1b empty", "1b", "fährt", "   ", false);
         row("1d capitals of a-z", "1d", "hat gespielt", "HAT GESPIELT", true);
         row("1d space inside", "1d", "hat gespielt", "hat  gespielt", false);
         row("1d capital umlaut for small", "1d", "Mütter", "MÜTTER", false);
-        row("1d small umlaut for capital", "1d", "Äpfel", "äpfel", false);
-        row("1d capital umlaut kept", "1d", "Äpfel", "ÄPFEL", true);
-        row("1d very long", "1d", "Hunde", QByteArray(5000, 'x').constData(), false);
         row("1e first form", "1e", "komm/komme", "komm", true);
         row("1e second form", "1e", "komm/komme", " komme ", true);
         row("1e both typed", "1e", "komm/komme", "komm/komme", false);
         row("1e letter case", "1e", "lies", "Lies", false);
-        row("1e empty", "1e", "lies", "", false);
     }
     void typedAnswersAreJudgedByTheirDrillsRule() {
         QFETCH(QString, drill);
         QFETCH(QString, answer);
         QFETCH(QString, typed);
-        QFETCH(bool, right);
         if (drill == "1b")
-            QCOMPARE(vzor::isRight(vzor::parseExample("Er|nach Hause.", "fahren|" + answer), typed),
-                     right);
+            QTEST(vzor::isRight(vzor::parseExample("Er|nach Hause.", "fahren|" + answer), typed),
+                  "right");
         else if (drill == "1d")
-            QCOMPARE(perf::isRight(perf::parseExample("x|" + answer), typed), right);
+            QTEST(perf::isRight(perf::parseExample("x|" + answer), typed), "right");
         else
-            QCOMPARE(rozkaz::isRight(rozkaz::parseExample({"-|s", "a|b", answer}), typed), right);
+            QTEST(rozkaz::isRight(rozkaz::parseExample({"-|s", "a|b", answer}), typed), "right");
     }
 
     void anImperativeSceneIsReadAndAnsweredInItsSentence() {
@@ -121,12 +113,9 @@ private slots:
         QFETCH(QStringList, body);
         QFETCH(int, faultyLine);
         const ContentProblems problems = checkContentSection(header, body);
-        if (faultyLine == -2) {
-            QVERIFY2(problems.isEmpty(), qPrintable(problems.value(0).what));
-        } else {
-            QVERIFY(!problems.isEmpty());
+        QVERIFY2(problems.isEmpty() == (faultyLine == -2), qPrintable(problems.value(0).what));
+        if (faultyLine != -2)
             QCOMPARE(problems[0].line, faultyLine);
-        }
     }
 };
 

@@ -39,16 +39,10 @@ private slots:
         QTest::addColumn<QString>("crossed");
         QTest::addColumn<QString>("blank");
         QTest::addColumn<bool>("right");
-        QTest::newRow("both right") << "Hund"
-                                    << "Birne" << true;
         QTest::newRow("crossed in other case") << "HUND"
                                                << "Birne" << true;
         QTest::newRow("wrong word crossed") << "Apfel"
                                             << "Birne" << false;
-        QTest::newRow("nothing crossed") << ""
-                                         << "Birne" << false;
-        QTest::newRow("blank empty") << "Hund"
-                                     << "" << false;
         QTest::newRow("blank in other case") << "Hund"
                                              << "birne" << false;
     }
@@ -121,12 +115,10 @@ private slots:
         QTest::addColumn<int>("choice"); // 0 unset, 1 yes, 2 no
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("right");
-        QTest::newRow("pair, yes") << true << 1 << "" << true;
         QTest::newRow("pair, yes, field ignored") << true << 1 << "Unsinn" << true;
         QTest::newRow("pair, no") << true << 2 << "klein" << false;
         QTest::newRow("false pair, no, typed") << false << 2 << " klein " << true;
         QTest::newRow("false pair, no, other case") << false << 2 << "Klein" << false;
-        QTest::newRow("false pair, no, empty") << false << 2 << "" << false;
         QTest::newRow("false pair, yes") << false << 1 << "klein" << false;
         QTest::newRow("never switched") << true << 0 << "" << false;
     }
@@ -163,12 +155,9 @@ private slots:
         QFETCH(QStringList, body);
         QFETCH(int, faultyLine);
         const ContentProblems problems = checkContentSection(header, body);
-        if (faultyLine == -2) {
-            QVERIFY2(problems.isEmpty(), qPrintable(problems.value(0).what));
-        } else {
-            QVERIFY(!problems.isEmpty());
+        QVERIFY2(problems.isEmpty() == (faultyLine == -2), qPrintable(problems.value(0).what));
+        if (faultyLine != -2)
             QCOMPARE(problems[0].line, faultyLine);
-        }
     }
 };
 

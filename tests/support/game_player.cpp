@@ -97,4 +97,8 @@ TwndTab* GamePlayer::visibleTable() {
     return nullptr;
 }
 
+QPair<int, int> GamePlayer::score(const TwndTab* table) {
+    return {table->cell(0, 2)->text().toInt(), table->cell(0, 3)->text().toInt()};
+}
+
 } // namespace vz::test

@@ -47,6 +47,8 @@ public:
     // The visible exercise form and table window of the stage, if any.
     static TExerciseForm* visibleExercise();
     static TwndTab* visibleTable();
+    // The right and wrong answers in the first row of the table.
+    static QPair<int, int> score(const TwndTab* table);
 
 private:
     MainSequence* program;
