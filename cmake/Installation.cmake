@@ -53,23 +53,22 @@ set(VZ_CONTENT_FILES
     ${VZ_CONTENT_DIR}/3d.txt
     ${VZ_CONTENT_DIR}/7b.txt
     ${VZ_CONTENT_DIR}/7c.txt
-    # sorting word drills
     ${VZ_CONTENT_DIR}/3a.txt
     ${VZ_CONTENT_DIR}/7a.txt
     ${VZ_CONTENT_DIR}/4d.txt
-    # superordinate drill
-    # sentence drills A
     ${VZ_CONTENT_DIR}/5a.txt
     ${VZ_CONTENT_DIR}/3b.txt
-    # sentence drills B
     ${VZ_CONTENT_DIR}/2a.txt
     ${VZ_CONTENT_DIR}/4b.txt
     ${VZ_CONTENT_DIR}/2c.txt
-    # sentence drills C
+    # dictation drills
+    # number tile drills
+    # clock drill
+    # answer drill
+    # vocabulary drill
     ${VZ_CONTENT_DIR}/2b.txt
     ${VZ_CONTENT_DIR}/4a.txt
     ${VZ_CONTENT_DIR}/7d.txt
-    # drag verb drills
     ${VZ_CONTENT_DIR}/1c.txt
     ${VZ_CONTENT_DIR}/1f.txt
 )
@@ -83,6 +82,8 @@ add_custom_command(
     COMMAND vz_pack_content --plain ${VZ_DATA_DIR}/Znamky.dat ${VZ_CONTENT_DIR}/Znamky.txt
     DEPENDS vz_pack_content ${VZ_CONTENT_DIR}/Znamky.txt
     COMMENT "Writing the grade bands")
+
+# speech
 
 # tab.dat and Vysledky.dat hold the pupils' results: made empty only when
 # missing, never overwritten by a build.

@@ -45,10 +45,8 @@ const QHash<QString, SectionRules>& sectionRules() {
         {QStringLiteral("[1e]"), {rozkaz::checkExamples, rozkaz::kLinesPerExample}},
         {QStringLiteral("[1e-$]"), {rozkaz::checkNames, 1}},
         {QStringLiteral("[1e-%]"), {rozkaz::checkNames, 1}},
-        // drag verb drills
         {QStringLiteral("[7c]"), {antonym::checkExamples, 1}},
         {QStringLiteral("[7b]"), {skupiny::checkExamples, 1}},
-        // sorting word drills
         {QStringLiteral("[3a-der]"), {cleny::checkNouns, 1}},
         {QStringLiteral("[3a-die]"), {cleny::checkNouns, 1}},
         {QStringLiteral("[3a-das]"), {cleny::checkNouns, 1}},
@@ -57,11 +55,8 @@ const QHash<QString, SectionRules>& sectionRules() {
         {QStringLiteral("[7a-nicht]"), {cleny::checkNegationPhrases, 1}},
         {QStringLiteral("[4d-wohin]"), {predl2::checkWohin, 1}},
         {QStringLiteral("[4d-wo]"), {predl2::checkWo, 1}},
-        // superordinate drill
-        // sentence drills A
         {QStringLiteral("[5a]"), {poradek::checkExamples, 1}},
         {QStringLiteral("[3b]"), {pady::checkExamples, pady::kLinesPerExample}},
-        // sentence drills B
         {QStringLiteral("[2a]"), {oszajm::checkExamples, 1}},
         {QStringLiteral("[4b]"), {oszajm::checkExamples, 1}},
         {QStringLiteral("[2c]"),
@@ -69,7 +64,11 @@ const QHash<QString, SectionRules>& sectionRules() {
           [](const QStringList& data, const QString& header) {
               return tazzajm::exampleCount(readSection(data, header));
           }}},
-        // sentence drills C
+        // dictation drills
+        // number tile drills
+        // clock drill
+        // answer drill
+        // vocabulary drill
         {QStringLiteral("[2b]"), {przajm::checkExamples, przajm::kLinesPerExample}},
         {QStringLiteral("[4a]"), {predl::checkExamples, predl::kLinesPerExample}},
         {QStringLiteral("[7d]"),

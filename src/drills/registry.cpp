@@ -35,20 +35,19 @@ const QHash<QString, Factory>& factories() {
         {QStringLiteral("TwndVzorEdit"), [](QWidget* stage) { return new TwndVzorEdit(stage); }},
         {QStringLiteral("TwndPerf"), [](QWidget* stage) { return new TwndPerf(stage); }},
         {QStringLiteral("TwndRozkaz"), [](QWidget* stage) { return new TwndRozkaz(stage); }},
-        // drag verb drills
         {QStringLiteral("TwndAntonyma"), [](QWidget* stage) { return new TwndAntonyma(stage); }},
         {QStringLiteral("TwndSkupiny"), [](QWidget* stage) { return new TwndSkupiny(stage); }},
-        // sorting word drills
         {QStringLiteral("TwndCleny"), [](QWidget* stage) { return new TwndCleny(stage); }},
         {QStringLiteral("TwndPredl2"), [](QWidget* stage) { return new TwndPredl2(stage); }},
-        // superordinate drill
-        // sentence drills A
         {QStringLiteral("TwndPoradek"), [](QWidget* stage) { return new TwndPoradek(stage); }},
         {QStringLiteral("TwndPady"), [](QWidget* stage) { return new TwndPady(stage); }},
-        // sentence drills B
         {QStringLiteral("TwndOsZajm"), [](QWidget* stage) { return new TwndOsZajm(stage); }},
         {QStringLiteral("TwndTazZajm"), [](QWidget* stage) { return new TwndTazZajm(stage); }},
-        // sentence drills C
+        // dictation drills
+        // number tile drills
+        // clock drill
+        // answer drill
+        // vocabulary drill
         {QStringLiteral("TwndPrZajm"), [](QWidget* stage) { return new TwndPrZajm(stage); }},
         {QStringLiteral("TwndPredl"), [](QWidget* stage) { return new TwndPredl(stage); }},
         {QStringLiteral("TwndNadraz"), [](QWidget* stage) { return new TwndNadraz(stage); }},
