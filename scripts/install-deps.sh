@@ -10,6 +10,7 @@ packages=(
   espeak-ng fonts-liberation2
   xvfb xdotool
   python3 hunspell hunspell-sk
+  qt6-translations-l10n dpkg-dev appstream
 )
 
 missing=()

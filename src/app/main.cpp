@@ -1,9 +1,19 @@
 #include "../platform/display.h"
 #include "../platform/single_instance.h"
 #include "application.h"
+#include "command_line.h"
 #include "main_sequence.h"
+#include "qt_translations.h"
+
+#include <QStringList>
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto status = vz::answerCommandLine(arguments))
+        return *status;
+
     // A second copy ends before it touches the display.
     {
         vz::platform::SingleInstance probe;
@@ -15,6 +25,7 @@ int main(int argc, char** argv) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
 
     vz::Application app(argc, argv);
+    vz::installQtTranslations(app);
     vz::MainSequence program;
     switch (program.start()) {
     case vz::MainSequence::StartResult::Running:

@@ -75,6 +75,13 @@ MainSequence::StartResult MainSequence::start() {
     }
     if (!InitGlobals())
         return StartResult::DataFileUnreadable;
+    if (!resultsWritable(DataDir)) {
+        tabFileWritable = false; // said now rather than failing at the exit
+        startNotices << QStringLiteral("Do priečinka s výsledkami \"") + DataDir +
+                            QStringLiteral("\" tento používateľ nemôže zapisovať. Hrať sa dá, "
+                                           "ale výsledky sa neuložia. Povedzte to správcovi "
+                                           "počítača.");
+    }
 
     QGuiApplication::setOverrideCursor(Qt::BlankCursor);
     cursorHidden = true;
@@ -123,8 +130,8 @@ MainSequence::StartResult MainSequence::start() {
     QGuiApplication::restoreOverrideCursor();
     cursorHidden = false;
     running = true;
-    if (!tabDamageNotice.isEmpty())
-        messageBoxes().stop(tabDamageNotice);
+    for (const QString& notice : std::as_const(startNotices))
+        messageBoxes().stop(notice);
     return StartResult::Running;
 }
 
@@ -176,13 +183,14 @@ bool MainSequence::LoadDataFiles() {
 void MainSequence::keepDamagedTabFile(const QString& path) {
     const QString copy = keepDamagedCopy(path, QDateTime::currentDateTime());
     tabFileWritable = !copy.isEmpty();
-    tabDamageNotice =
-        QStringLiteral("Súbor s tabuľkami najlepších výsledkov \"") + path +
-        QStringLiteral("\" bol poškodený. Program z neho prečítal, čo sa dalo. ") +
-        (copy.isEmpty()
-             ? QStringLiteral("Pôvodný súbor sa nepodarilo zálohovať, preto ho program "
-                              "neprepíše a výsledky tohto spustenia sa do tabuliek neuložia.")
-             : QStringLiteral("Pôvodný súbor je uložený ako \"") + copy + QStringLiteral("\"."));
+    startNotices << QStringLiteral("Súbor s tabuľkami najlepších výsledkov \"") + path +
+                        QStringLiteral("\" bol poškodený. Program z neho prečítal, čo sa dalo. ") +
+                        (copy.isEmpty()
+                             ? QStringLiteral(
+                                   "Pôvodný súbor sa nepodarilo zálohovať, preto ho program "
+                                   "neprepíše a výsledky tohto spustenia sa do tabuliek neuložia.")
+                             : QStringLiteral("Pôvodný súbor je uložený ako \"") + copy +
+                                   QStringLiteral("\"."));
 }
 
 void MainSequence::CreateForms() {

@@ -67,7 +67,7 @@ private:
     bool running = false;
     bool cursorHidden = false;
     bool tabFileWritable = true;
-    QString tabDamageNotice; // told once the menu is up
+    QStringList startNotices; // told once the menu is up
 };
 
 } // namespace vz

@@ -11,7 +11,12 @@
 namespace vz::platform {
 
 QStringList defaultIniSearchDirs() {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral("/etc")};
+    QStringList dirs;
+    // Lets a maintainer start an installation that is not in its final place.
+    const QString chosen = qEnvironmentVariable("VEVIDER_INI_DIR");
+    if (!chosen.isEmpty())
+        dirs << chosen;
+    return dirs << QCoreApplication::applicationDirPath() << QStringLiteral("/etc");
 }
 
 std::optional<QString> findInstallIni(const QStringList& searchDirs) {

@@ -8,8 +8,9 @@ namespace vz::platform {
 
 inline const QString kInstallIniName = QStringLiteral("VEVIDER.INI");
 
-// The folders searched for VEVIDER.INI, in order: beside the executable,
-// then the system configuration folder.
+// The folders searched for VEVIDER.INI, in order: the folder named by
+// VEVIDER_INI_DIR when set, beside the executable, then the system
+// configuration folder.
 QStringList defaultIniSearchDirs();
 
 // The first VEVIDER.INI found in the folders, or nothing.

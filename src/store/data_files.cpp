@@ -4,7 +4,9 @@
 #include "scramble.h"
 #include "text_lines.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 
@@ -55,9 +57,20 @@ void saveScrambledLines(const QString& path, const QStringList& lines) {
     QByteArray bytes = joinLines(lines);
     ScrambleStream(bytes);
     QSaveFile file(path);
+    // In a folder the pupil may not change, the file is written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw AppError(
             QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+}
+
+bool resultsWritable(const QString& dataDir) {
+    for (const char* name : {"tab.dat", "Vysledky.dat"}) {
+        const QFileInfo file(QDir(dataDir).filePath(QLatin1String(name)));
+        if (!(file.exists() ? file.isWritable() : QFileInfo(dataDir).isWritable()))
+            return false;
+    }
+    return true;
 }
 
 } // namespace vz

@@ -27,8 +27,15 @@ QString keepDamagedCopy(const QString& path, const QDateTime& now);
 
 // Writes the lines scrambled, each ended by CR LF. The old file is replaced
 // only once the new one is completely on disk, so a crash, a kill or a full
-// disk during the write leaves the previous contents intact. Raises AppError
-// when the file cannot be written.
+// disk during the write leaves the previous contents intact; only in a folder
+// the account may not change is the file overwritten in place. Raises
+// AppError when the file cannot be written.
 void saveScrambledLines(const QString& path, const QStringList& lines);
+
+// Whether this account can save results in `dataDir`: tab.dat and
+// Vysledky.dat writable where they exist, the folder where they do not.
+// A shared installation gives every pupil writable files in a folder
+// only the administrator may change.
+bool resultsWritable(const QString& dataDir);
 
 } // namespace vz

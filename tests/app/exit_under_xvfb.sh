@@ -7,26 +7,14 @@ set -euo pipefail
 stage="$1"
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || exit 77
 
-work="$(mktemp -d)"
-xvfb_pid=""
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../support/virtual_display.sh"
 
 # A copy of the installation, so the build's own results files stay untouched.
 cp "$stage/vevider" "$stage/VEVIDER.INI" "$work/"
 ln -s "$stage/res" "$work/res"
 cp -r "$stage/data" "$work/data"
 
-for n in $(seq 90 120); do
-    [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+start_virtual_display 90
 
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
 "$work/vevider" >"$work/out.log" 2>&1 &

@@ -40,6 +40,8 @@ SLOVAK_MARK_WORDS = {"je", "sa", "nie", "alebo", "aj", "ani", "sú"}
 WORD = re.compile(r"[^\W\d_]+")
 PLACEHOLDER = re.compile(r"\{\{[a-z0-9_]+\}\}")
 FILE_NAME = re.compile(r"[\w-]+\.(?:dll|dat|ini|txt|bmp|lock)\b", re.IGNORECASE)
+# The command-line help names the command, its options and environment variables.
+COMMAND_LINE = re.compile(r"--[a-z][a-z-]*|\b[A-Z]+(?:_[A-Z]+)+\b|\bvevider\b")
 
 
 # ---------------------------------------------------------------- pictures
@@ -172,6 +174,7 @@ def words_of(text, names=()):
     """The words of a text, leaving out placeholders, file names and the accepted names."""
     text = PLACEHOLDER.sub(" ", text)
     text = FILE_NAME.sub(" ", text)
+    text = COMMAND_LINE.sub(" ", text)
     for name in names:
         text = text.replace(name, " ")
     return WORD.findall(text)
