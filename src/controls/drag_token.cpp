@@ -137,6 +137,14 @@ void TDragToken::mouseDoubleClickEvent(QMouseEvent* event) {
         mousePressEvent(event);
 }
 
+void TDragToken::moveEvent(QMoveEvent* event) {
+    QLabel::moveEvent(event);
+    // Qt may move an opaque widget by copying its old pixels. When a token is
+    // sent away from under another one still drawn there (a drop on a filled
+    // slot), those pixels show the other token's word: paint it afresh.
+    update();
+}
+
 void TDragToken::hideEvent(QHideEvent* event) {
     QLabel::hideEvent(event);
     cancelDrag();

@@ -43,11 +43,17 @@ void answerOsZajm(TExerciseForm* form, int r, bool right) {
     GamePlayer::typeText(drill->ed[r - 1], drill->row(r).correctWord + (right ? "" : " "));
 }
 
-// Letter case and spaces around the word do not matter; another word does.
+// The case of a ... z and spaces around the word do not matter; another word
+// does (so does the case of an umlaut: "über wen" is not "Über wen").
 void answerTazZajm(TExerciseForm* form, int r, bool right) {
     auto* drill = static_cast<TwndTazZajm*>(form);
     const QString word = drill->row(r).questionWord;
-    GamePlayer::typeText(drill->ed[r - 1], right ? " " + word.toLower() + " " : word + "n");
+    QString lower = word;
+    for (QChar& c : lower) {
+        if (c.unicode() < 128)
+            c = c.toLower();
+    }
+    GamePlayer::typeText(drill->ed[r - 1], right ? " " + lower + " " : word + "n");
 }
 
 } // namespace

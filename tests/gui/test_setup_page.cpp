@@ -205,7 +205,8 @@ private slots:
     }
 
     void gameWithoutAFormDoesNothingVisible() {
-        TwndSetup* setup = open(6, 4); // 6d has no form yet
+        TwndSetup* setup = open(6, 4);
+        setup->startGame = [](const GameInfo&, QWidget*) -> TStageForm* { return nullptr; };
         QTest::keyClicks(setup->edJmeno, "Eva");
         QTest::mouseClick(setup->img[0], Qt::LeftButton);
         const int forms = Stage()->findChildren<TStageForm*>().size();
