@@ -62,10 +62,16 @@ set(VZ_CONTENT_FILES
     ${VZ_CONTENT_DIR}/4b.txt
     ${VZ_CONTENT_DIR}/2c.txt
     # dictation drills
+    ${VZ_CONTENT_DIR}/5c.txt
     # number tile drills
+    ${VZ_CONTENT_DIR}/6a.txt
+    ${VZ_CONTENT_DIR}/6d.txt
     # clock drill
+    ${VZ_CONTENT_DIR}/6c.txt
     # answer drill
+    ${VZ_CONTENT_DIR}/5b.txt
     # vocabulary drill
+    ${VZ_CONTENT_DIR}/7e.txt
     ${VZ_CONTENT_DIR}/2b.txt
     ${VZ_CONTENT_DIR}/4a.txt
     ${VZ_CONTENT_DIR}/7d.txt
@@ -84,6 +90,24 @@ add_custom_command(
     COMMENT "Writing the grade bands")
 
 # speech
+# German speech for the listening drills: espeak-ng speaks every dictation
+# sentence and every numeral into the wave file the drill plays. The tool skips
+# a content file that is not there and speaks again only what changed; the glob
+# notices a content file that appears later.
+file(GLOB VZ_SPEECH_CONTENT CONFIGURE_DEPENDS ${VZ_CONTENT_DIR}/5c.txt ${VZ_CONTENT_DIR}/6a.txt)
+find_program(VZ_ESPEAK espeak-ng)
+if(NOT VZ_ESPEAK)
+    set(VZ_ESPEAK espeak-ng) # the tool reports it missing when there is something to speak
+endif()
+add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/speech.stamp
+    COMMAND vz_make_speech --espeak ${VZ_ESPEAK} --reference ${VZ_RES_DIR}/sound/click.wav
+            --state ${CMAKE_BINARY_DIR}/speech
+            --dictation ${VZ_CONTENT_DIR}/5c.txt ${VZ_RES_DIR}/sound/dikt
+            --numerals ${VZ_CONTENT_DIR}/6a.txt ${VZ_RES_DIR}/sound/cis
+    COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/speech.stamp
+    DEPENDS vz_make_speech ${VZ_SPEECH_CONTENT} ${VZ_RES_DIR}/sound/click.wav
+    COMMENT "Speaking the dictation sentences and numerals")
 
 # tab.dat and Vysledky.dat hold the pupils' results: made empty only when
 # missing, never overwritten by a build.
@@ -94,5 +118,6 @@ file(WRITE ${VZ_STAGE_DIR}/VEVIDER.INI "[DID1]\r\nCD=res\r\nHD=data\r\n")
 
 add_custom_target(vz_installation ALL
     DEPENDS ${CMAKE_BINARY_DIR}/pictures.stamp ${VZ_SOUND_FILES} ${VZ_FONT_FILES}
-            ${VZ_DATA_DIR}/data.dat ${VZ_DATA_DIR}/Znamky.dat vevider)
+            ${VZ_DATA_DIR}/data.dat ${VZ_DATA_DIR}/Znamky.dat vevider
+            ${CMAKE_BINARY_DIR}/speech.stamp)
 add_dependencies(vz_installation vz_result_files)

@@ -1,9 +1,15 @@
 #include "content_check.h"
 
 #include "../store/section_reader.h"
+#include "listening/diktat_cis_rules.h"
+#include "listening/diktat_rules.h"
+#include "numbers/casy_rules.h"
+#include "numbers/cisl_rules.h"
+#include "numbers/clock_rules.h"
 #include "pronouns/oszajm_rules.h"
 #include "pronouns/przajm_rules.h"
 #include "pronouns/tazzajm_rules.h"
+#include "sentences/odpoved_rules.h"
 #include "sentences/pady_rules.h"
 #include "sentences/poradek_rules.h"
 #include "sentences/predl_rules.h"
@@ -16,6 +22,7 @@
 #include "words/nadraz_rules.h"
 #include "words/predl2_rules.h"
 #include "words/skupiny_rules.h"
+#include "words/slovicka_rules.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -65,10 +72,30 @@ const QHash<QString, SectionRules>& sectionRules() {
               return tazzajm::exampleCount(readSection(data, header));
           }}},
         // dictation drills
+        {QStringLiteral("[5c]"),
+         {diktat::checkExamples, 1,
+          [](const QStringList& data, const QString& header) {
+              return diktat::exampleCount(readSection(data, header));
+          }}},
         // number tile drills
+        // 6b hears and reads the same numerals: each must also name a wave file.
+        {QStringLiteral("[6a]"),
+         {[](const QStringList& body) {
+              return cisl::checkExamples(body) + diktatcis::checkNumbers(body);
+          },
+          1}},
+        {QStringLiteral("[6d]"), {casy::checkExamples, 1}},
         // clock drill
+        {QStringLiteral("[6c]"), {hod::checkExamples, 1}},
         // answer drill
+        {QStringLiteral("[5b]"), {odpoved::checkExamples, odpoved::kLinesPerExample}},
         // vocabulary drill
+        {QStringLiteral("[7e]"),
+         {slovicka::checkTopics, 1,
+          [](const QStringList& data, const QString& header) {
+              return slovicka::exampleCount(data, header);
+          }}},
+        {QStringLiteral("[7e-*]"), {slovicka::checkExamples, 1}},
         {QStringLiteral("[2b]"), {przajm::checkExamples, przajm::kLinesPerExample}},
         {QStringLiteral("[4a]"), {predl::checkExamples, predl::kLinesPerExample}},
         {QStringLiteral("[7d]"),

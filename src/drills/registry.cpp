@@ -2,9 +2,15 @@
 
 #include "../app/resources.h"
 #include "../screens/game_catalogue.h"
+#include "listening/diktat_cis_form.h"
+#include "listening/diktat_form.h"
+#include "numbers/casy_form.h"
+#include "numbers/cisl_form.h"
+#include "numbers/hod_form.h"
 #include "pronouns/oszajm_form.h"
 #include "pronouns/przajm_form.h"
 #include "pronouns/tazzajm_form.h"
+#include "sentences/odpoved_form.h"
 #include "sentences/pady_form.h"
 #include "sentences/poradek_form.h"
 #include "sentences/predl_form.h"
@@ -19,6 +25,7 @@
 #include "words/nadraz_form.h"
 #include "words/predl2_form.h"
 #include "words/skupiny_form.h"
+#include "words/slovicka_topics_form.h"
 
 #include <QHash>
 #include <functional>
@@ -44,10 +51,18 @@ const QHash<QString, Factory>& factories() {
         {QStringLiteral("TwndOsZajm"), [](QWidget* stage) { return new TwndOsZajm(stage); }},
         {QStringLiteral("TwndTazZajm"), [](QWidget* stage) { return new TwndTazZajm(stage); }},
         // dictation drills
+        {QStringLiteral("TwndDiktat"), [](QWidget* stage) { return new TwndDiktat(stage); }},
+        {QStringLiteral("TwndDiktatCis"), [](QWidget* stage) { return new TwndDiktatCis(stage); }},
         // number tile drills
+        {QStringLiteral("TwndCisl"), [](QWidget* stage) { return new TwndCisl(stage); }},
+        {QStringLiteral("TwndCasy"), [](QWidget* stage) { return new TwndCasy(stage); }},
         // clock drill
+        {QStringLiteral("TwndHod"), [](QWidget* stage) { return new TwndHod(stage); }},
         // answer drill
+        {QStringLiteral("TwndOdpoved"), [](QWidget* stage) { return new TwndOdpoved(stage); }},
         // vocabulary drill
+        {QStringLiteral("TwndSlovickaObl"),
+         [](QWidget* stage) { return new TwndSlovickaObl(stage); }},
         {QStringLiteral("TwndPrZajm"), [](QWidget* stage) { return new TwndPrZajm(stage); }},
         {QStringLiteral("TwndPredl"), [](QWidget* stage) { return new TwndPredl(stage); }},
         {QStringLiteral("TwndNadraz"), [](QWidget* stage) { return new TwndNadraz(stage); }},

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
 
 namespace vz::platform {
 
@@ -13,5 +14,11 @@ enum class PrintOutcome { Printed, LibraryMissing, EntryMissing };
 // point is not called.
 PrintOutcome callPrintLibrary(const QString& libraryPath, const QString& entry,
                               const QByteArray& name, quint8 gameNumber, quint8 count);
+
+// The same for the vocabulary worksheet: the entry point "Slovicka" also
+// gets one byte per topic slot (1 ticked, 0 not), by reference.
+PrintOutcome callVocabularyPrint(const QString& libraryPath, const QByteArray& name,
+                                 quint8 gameNumber, quint8 count,
+                                 const std::array<quint8, 30>& topics);
 
 } // namespace vz::platform

@@ -27,4 +27,17 @@ void Hra1(const unsigned char* name, unsigned char game, unsigned char count) {
 void Hra16(const unsigned char* name, unsigned char game, unsigned char count) {
     record("Hra16", name, game, count);
 }
+// The vocabulary worksheet: the topic flags follow as thirty digits.
+void Slovicka(const unsigned char* name, unsigned char game, unsigned char count,
+              const unsigned char* topics) {
+    record("Slovicka", name, game, count);
+    if (const char* path = std::getenv("VZ_PRINT_RECORD")) {
+        if (FILE* out = std::fopen(path, "ab")) {
+            std::fputc('|', out);
+            for (int i = 0; i < 30; ++i)
+                std::fputc('0' + topics[i], out);
+            std::fclose(out);
+        }
+    }
+}
 }

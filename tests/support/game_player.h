@@ -36,6 +36,9 @@ public:
     void pressContinue();
 
     TExerciseForm* form() const { return current; }
+    // Plays on with an exercise form that a page of the game's own (the
+    // topic page of 7e) started after `start`.
+    void follow(TExerciseForm* form) { current = form; }
     int pagesPlayed() const { return pages; }
 
     // Types text as key presses, umlauts and Slovak letters included.

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "clock_rules.h"
+
+#include <QWidget>
+#include <optional>
+
+namespace vz {
+
+// The hands of one clock. The face itself is part of the form's background;
+// this transparent square over it draws only the hands, antialiased, from
+// the time it is given. It takes no mouse input.
+class ClockFace : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kSide = 80;
+    static constexpr double kMinuteHand = 26;
+    static constexpr double kHourHand = 16;
+
+    // A face of kSide x kSide centred on `centre` (form coordinates).
+    ClockFace(QWidget* form, QPoint centre);
+
+    void setTime(int hours, int minutes);
+    // No hands (before a page is dealt).
+    void clearTime();
+    std::optional<hod::HandAngles> angles() const { return shown; }
+
+    // The end of a hand `length` long pointing `degrees` clockwise from 12,
+    // relative to the centre, y growing downwards.
+    static QPointF handEnd(double degrees, double length);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::optional<hod::HandAngles> shown;
+};
+
+} // namespace vz
