@@ -5,6 +5,8 @@
 #include "app/application.h"
 #include "controls/ext_image.h"
 #include "controls/labels.h"
+#include "drills/words/slovicka_form.h"
+#include "drills/words/slovicka_topics_form.h"
 #include "screens/game_catalogue.h"
 #include "support/game_player.h"
 #include "support/running_program.h"
@@ -284,8 +286,16 @@ private slots:
     void backgroundsFitTheirForms() {
         QFETCH(QString, code);
         GamePlayer player(running->program.get(), [](TExerciseForm*, int, bool) {});
-        if (!player.start(code, 2))
+        TExerciseForm* first = player.start(code, 2);
+        if (!first)
             QSKIP("no exercise form registered for this game");
+        // 7e opens on its topic page: tick all topics and go on to the drill.
+        if (auto* topics = qobject_cast<TwndSlovickaObl*>(first)) {
+            QTest::mouseClick(topics->lbAll, Qt::LeftButton);
+            TwndSlovicka* drill = topics->drill();
+            QTest::mouseClick(topics->Pokr, Qt::LeftButton);
+            player.follow(drill);
+        }
         QStringList found;
         const auto inspect = [&] {
             TExerciseForm* form = player.form();
