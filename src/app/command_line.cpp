@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "results_command.h"
+
 #include <cstdio>
 
 namespace vz {
@@ -18,6 +20,7 @@ QString usage() {
         "\n"
         "  --help      vypíše tento text\n"
         "  --version   vypíše verziu programu\n"
+        "  --results [--output SÚBOR]  výsledky žiakov ako tabuľka (bez SÚBOR na výstup)\n"
         "\n"
         "Program hľadá VEVIDER.INI v priečinku premennej VEVIDER_INI_DIR (ak je\n"
         "nastavená), potom vedľa programu a nakoniec v /etc.\n");
@@ -37,6 +40,8 @@ std::optional<int> answerCommandLine(const QStringList& arguments) {
         print(stdout, usage());
         return 0;
     }
+    if (options.contains(QStringLiteral("--results")))
+        return runResultsCommand(arguments);
     return std::nullopt;
 }
 

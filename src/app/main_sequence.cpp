@@ -26,22 +26,6 @@
 namespace vz {
 namespace {
 
-QString withTrailingSlash(QString dir) {
-    if (!dir.endsWith(QLatin1Char('/')))
-        dir += QLatin1Char('/');
-    return dir;
-}
-
-// Relative directories in the INI file are taken from the INI file's own
-// folder, so an installation can be moved as a whole.
-QString installDir(const QString& value, const QString& iniPath) {
-    QString dir = value;
-    dir.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (QDir::isRelativePath(dir))
-        dir = QFileInfo(iniPath).absoluteDir().filePath(dir);
-    return withTrailingSlash(QDir::cleanPath(dir));
-}
-
 void registerFonts() {
     const QDir fonts(ResourceDir + QStringLiteral("font"));
     for (const QString& file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
@@ -137,15 +121,11 @@ MainSequence::StartResult MainSequence::start() {
 
 bool MainSequence::ReadInstallPaths() {
     const auto ini = platform::findInstallIni(options.iniSearchDirs);
-    if (!ini)
+    const auto paths = ini ? platform::readInstallPaths(*ini) : std::nullopt;
+    if (!paths)
         return false;
-    const QString resource =
-        platform::readIniValue(*ini, QStringLiteral("DID1"), QStringLiteral("CD"));
-    const QString data = platform::readIniValue(*ini, QStringLiteral("DID1"), QStringLiteral("HD"));
-    if (resource.isEmpty() || data.isEmpty())
-        return false;
-    ResourceDir = installDir(resource, *ini);
-    DataDir = installDir(data, *ini);
+    ResourceDir = paths->resourceDir;
+    DataDir = paths->dataDir;
     return QFileInfo(DataDir).isDir();
 }
 

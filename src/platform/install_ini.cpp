@@ -9,6 +9,20 @@
 #include <QFileInfo>
 
 namespace vz::platform {
+namespace {
+
+QString installDir(const QString& value, const QString& iniPath) {
+    QString dir = value;
+    dir.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QDir::isRelativePath(dir))
+        dir = QFileInfo(iniPath).absoluteDir().filePath(dir);
+    dir = QDir::cleanPath(dir);
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir;
+}
+
+} // namespace
 
 QStringList defaultIniSearchDirs() {
     QStringList dirs;
@@ -54,6 +68,14 @@ QString readIniValue(const QString& iniPath, const QString& section, const QStri
         }
     }
     return {};
+}
+
+std::optional<InstallPaths> readInstallPaths(const QString& iniPath) {
+    const QString resource = readIniValue(iniPath, QStringLiteral("DID1"), QStringLiteral("CD"));
+    const QString data = readIniValue(iniPath, QStringLiteral("DID1"), QStringLiteral("HD"));
+    if (resource.isEmpty() || data.isEmpty())
+        return std::nullopt;
+    return InstallPaths{installDir(resource, iniPath), installDir(data, iniPath)};
 }
 
 } // namespace vz::platform
