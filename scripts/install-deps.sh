@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool
   python3 hunspell hunspell-sk
   qt6-translations-l10n dpkg-dev appstream
+  poppler-utils
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "../printing/worksheet_command.h"
 #include "results_command.h"
 
 #include <cstdio>
@@ -21,6 +22,8 @@ QString usage() {
         "  --help      vypíše tento text\n"
         "  --version   vypíše verziu programu\n"
         "  --results [--output SÚBOR]  výsledky žiakov ako tabuľka (bez SÚBOR na výstup)\n"
+        "  --worksheet HRA --count N [--name MENO] --output SÚBOR\n"
+        "              pracovný list hry (napr. 1a) s riešením do súboru PDF\n"
         "\n"
         "Program hľadá VEVIDER.INI v priečinku premennej VEVIDER_INI_DIR (ak je\n"
         "nastavená), potom vedľa programu a nakoniec v /etc.\n");
@@ -40,6 +43,8 @@ std::optional<int> answerCommandLine(const QStringList& arguments) {
         print(stdout, usage());
         return 0;
     }
+    if (const auto status = printing::answerWorksheetCommand(options))
+        return status;
     if (options.contains(QStringLiteral("--results")))
         return runResultsCommand(arguments);
     return std::nullopt;

@@ -14,6 +14,10 @@ void mirrorTree(const QString& from, const QString& to) {
     QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
+        // The real printing library waits for a person at its preview; a test
+        // that prints puts the recording stand-in there itself.
+        if (it.fileName() == QLatin1String("libRavad.so"))
+            continue;
         const QString target = QDir(to).filePath(QDir(from).relativeFilePath(file));
         QDir().mkpath(QFileInfo(target).absolutePath());
         QFile::link(file, target);
