@@ -117,11 +117,40 @@ QString simplified(const QString& text) {
 // The solved line as the content says it, independent of the builders.
 bool keyAgreesWithContent(const QString& code, const QStringList& data, const QString& key,
                           const QString& answer) {
-    const QStringList section = readSection(data, "[" + code + "]");
     if (code == QLatin1String("7e")) {
         return data.contains(key.section(" = ", 0, 0) + " | " + answer) &&
                key.endsWith(" = " + answer);
     }
+    // The sorting games: the answer names the column section that holds the
+    // word; the key is the word solved as each game prints it.
+    using Solve = QString (*)(const QString& line, const QString& answer);
+    static const QHash<QString, Solve> sorted{
+        {"3a", [](const QString& noun, const QString& article) { return article + ' ' + noun; }},
+        {"7a", [](const QString& phrase,
+                  const QString& negation) { return QString(phrase).replace("...", negation); }},
+        {"4d",
+         [](const QString& phrase, const QString& question) { return phrase + " – " + question; }}};
+    if (sorted.contains(code)) {
+        for (const QString& line : readSection(data, "[" + code + "-" + answer + "]"))
+            if (sorted[code](line, answer) == key)
+                return true;
+        return false;
+    }
+    if (code == QLatin1String("1d") || code == QLatin1String("3d")) { // "der Hund|Hunde"
+        const QString shown = key.section(" – ", 0, 0);
+        const QString form = code == QLatin1String("3d") ? answer.mid(4) : answer;
+        return key == shown + " – " + answer &&
+               readSection(data, "[" + code + "]").contains(shown + '|' + form) &&
+               (code != QLatin1String("3d") || answer.startsWith("die "));
+    }
+    if (code == QLatin1String("2c")) { // "@2 Wen|besuchst du morgen?"
+        for (const QString& line : readSection(data, "[2c]"))
+            if (line.startsWith('@') && line.mid(3).section('|', 0, 0) == answer &&
+                QString(line.mid(3)).replace('|', ' ') == key)
+                return true;
+        return false;
+    }
+    const QStringList section = readSection(data, "[" + code + "]");
     for (int i = 0; i + 1 < section.size(); i += 2) {
         const QStringList parts = section[i].split('|');
         if (section[i + 1].section('|', 0, 0).trimmed() != answer || parts.size() != 2)
