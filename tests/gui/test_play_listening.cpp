@@ -88,9 +88,7 @@ private slots:
         QCOMPARE(halfCovered, withWrong);
         const int wrong = withWrong ? 4 : 0;
         QCOMPARE(GamePlayer::score(table), qMakePair(examples - wrong, wrong));
-        QFile log(running->install.dataDir() + "/Vysledky.dat");
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        const QString record = cp1250::decode(log.readAll());
+        const QString record = running->install.resultsLog();
         QVERIFY(record.startsWith("Jméno: Ema"));
         QVERIFY(record.contains(QString("Správně:  %1 ").arg(examples - wrong)));
         QVERIFY(record.contains(QString("Špatně:  %1 ").arg(wrong)));

@@ -116,9 +116,7 @@ private slots:
         const int wrong = withWrong ? 2 * int(sizes.size()) : 0;
         const int examples = std::accumulate(sizes.begin(), sizes.end(), 0);
         QCOMPARE(GamePlayer::score(table), qMakePair(examples - wrong, wrong));
-        QFile log(running->install.dataDir() + "/Vysledky.dat");
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        const QString record = cp1250::decode(log.readAll());
+        const QString record = running->install.resultsLog();
         QVERIFY(record.contains("Ema"));
         QVERIFY(record.contains(QStringLiteral("Špatně:  %1 ").arg(wrong)));
     }

@@ -53,11 +53,6 @@ void answerAllPages(TwndOdpoved* form, const QSet<int>& wrong) {
     }
 }
 
-QString log(const RunningProgram& running) {
-    QFile file(running.install.dataDir() + "/Vysledky.dat");
-    return file.open(QIODevice::ReadOnly) ? cp1250::decode(file.readAll()) : QString();
-}
-
 } // namespace
 
 class TestPlayOdpoved : public QObject {
@@ -120,7 +115,7 @@ private slots:
         pressContinue(summary);
         QTRY_VERIFY(GamePlayer::visibleTable() && !GamePlayer::visibleExercise());
         QCOMPARE(GamePlayer::score(GamePlayer::visibleTable()), qMakePair(count - wrong, wrong));
-        QVERIFY(log(*running).contains(QStringLiteral("Špatně:  %1 ").arg(wrong)));
+        QVERIFY(running->install.resultsLog().contains(QStringLiteral("Špatně:  %1 ").arg(wrong)));
     }
 
     // Back from either page releases both forms and records nothing; new on
@@ -145,7 +140,7 @@ private slots:
         QTest::mouseClick(fromSummary ? summary->backButton : form->backButton, Qt::LeftButton);
         QTRY_VERIFY(!form && !summary);
         QVERIFY(running->program->setup()->isVisible() && !GamePlayer::visibleTable());
-        QCOMPARE(log(*running), QString());
+        QCOMPARE(running->install.resultsLog(), QString());
     }
 
 private:

@@ -131,9 +131,7 @@ private slots:
         const int wrong = withWrong ? 2 * player.pagesPlayed() : 0;
         QCOMPARE(table->cell(0, 2)->text(), QString::number(examples - wrong));
         QCOMPARE(table->cell(0, 3)->text(), QString::number(wrong));
-        QFile log(running->install.dataDir() + "/Vysledky.dat");
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        QVERIFY(cp1250::decode(log.readAll()).contains(QStringLiteral("Špatně:  %1 ").arg(wrong)));
+        QVERIFY(running->install.resultsLog().contains(QStringLiteral("Špatně:  %1 ").arg(wrong)));
     }
 
     // The pressed word and the word under the mouse are marked; a word of

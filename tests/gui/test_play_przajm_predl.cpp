@@ -114,9 +114,7 @@ private slots:
         QCOMPARE(table->cell(0, 2)->text(), QString::number(examples - wrong));
         QCOMPARE(table->cell(0, 3)->text(), QString::number(wrong));
         QVERIFY(!QWidget::mouseGrabber());
-        QFile log(running->install.dataDir() + "/Vysledky.dat");
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        const QString record = cp1250::decode(log.readAll());
+        const QString record = running->install.resultsLog();
         QVERIFY(record.contains(QStringLiteral("Počet příkladů:  %1").arg(examples)));
         QVERIFY(record.contains(QStringLiteral("Špatně:  %1 ").arg(wrong)));
     }

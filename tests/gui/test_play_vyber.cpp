@@ -119,9 +119,7 @@ private slots:
         QVERIFY(at >= 0);
         QCOMPARE(tab[at + 1], QStringLiteral("Ľubica|13|2|2"));
         QCOMPARE(tab[at + 2], QString(" |0|0|0"));
-        QFile log(running->install.dataDir() + "/Vysledky.dat");
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        const QStringList record = cp1250::decode(log.readAll()).split("\r\n");
+        const QStringList record = running->install.resultsLog().split("\r\n");
         QVERIFY(record[0].startsWith(QStringLiteral("Jméno: Ľubica")));
         QCOMPARE(record[1], QStringLiteral("Hra: Pomocné slovesá"));
         QVERIFY(record[2].startsWith(QStringLiteral("Počet příkladů:  15    ")));

@@ -1,5 +1,6 @@
 #include "temp_install.h"
 
+#include "store/cp1250.h"
 #include "store/data_files.h"
 
 #include <QDir>
@@ -89,6 +90,11 @@ StartupOptions TempInstall::options() const {
         return std::make_unique<SharedDisplay>(fake);
     };
     return options;
+}
+
+QString TempInstall::resultsLog() const {
+    QFile file(dataDir() + QStringLiteral("/Vysledky.dat"));
+    return file.open(QIODevice::ReadOnly) ? cp1250::decode(file.readAll()) : QString();
 }
 
 } // namespace vz::test

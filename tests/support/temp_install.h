@@ -26,6 +26,8 @@ public:
     void useBuiltContent();
     void writeScrambled(const QString& name, const QStringList& lines);
     QStringList readScrambled(const QString& name) const;
+    // The results log as text; empty when there is none.
+    QString resultsLog() const;
     void remove(const QString& relative);
 
     // Options that find this installation and keep the lock to themselves;
