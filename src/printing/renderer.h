@@ -23,9 +23,9 @@ void preparePage(QPagedPaintDevice& device);
 
 // Lays the worksheet out with `painter`, which is active on `device`: the
 // header, the instruction, the word bank and the numbered items, then the
-// key on a page of its own headed "Riešenie". Text wraps within the margins
-// and an item that does not fit goes whole to the next page. Returns the
-// number of pages.
+// key on a page of its own headed "Riešenie"; each page's number ("Strana 2")
+// at its foot. Text wraps within the margins and an item that does not fit
+// goes whole to the next page. Returns the number of pages.
 int renderWorksheet(const Worksheet& sheet, const SheetHeader& header, QPagedPaintDevice& device,
                     QPainter& painter);
 

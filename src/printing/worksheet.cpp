@@ -3,7 +3,7 @@
 namespace vz::printing {
 
 QString printedTask(const WorksheetItem& item) {
-    static const QString line = QStringLiteral("__________");
+    const QString line(qMax(1, item.gapLength), QLatin1Char('_'));
     QString text;
     bool first = true;
     for (const QChar c : item.task) {
@@ -12,11 +12,16 @@ QString printedTask(const WorksheetItem& item) {
             continue;
         }
         text += line;
-        if (first && !item.choices.isEmpty())
+        if (first && !item.choices.isEmpty() && !item.crossOut)
             text +=
                 QStringLiteral(" (") + item.choices.join(QStringLiteral(" / ")) + QLatin1Char(')');
         first = false;
     }
+    if (item.crossOut && !item.choices.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral("\t")) +
+                item.choices.join(QLatin1Char('\t'));
+    if (!item.boxed.isEmpty())
+        text += QStringLiteral("\t") + item.boxed;
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 #include <QVector>
 #include <stdexcept>
 
@@ -22,6 +23,15 @@ struct WorksheetItem {
     QStringList choices; // offered forms, listed beside the first gap
     QString answer;      // what belongs in the gap
     QString key;         // the solved line of the answer key
+
+    // What some games add to the plain line of text:
+    int gapLength = 10;    // characters of each write-in line
+    bool crossOut = false; // the choices are words set out in columns after
+                           // the task, one of them to be crossed out
+    QTime clock;           // when valid: a clock face showing this time,
+                           // the task under it
+    QString boxed;         // when set: an empty box for a number and this
+                           // text after it, in the right half of the row
 };
 
 // A worksheet as the model the renderer lays out on paper.
@@ -55,8 +65,9 @@ private:
     QString text;
 };
 
-// The text of a task as printed: write-in lines for the gaps, the choices in
-// brackets after the first one.
+// The text of an item's row as printed, in reading order: write-in lines for
+// the gaps, the choices in brackets after the first one (or, to cross out,
+// after the task, a tab before each), then a tab and the boxed text.
 QString printedTask(const WorksheetItem& item);
 
 // Said when the content holds fewer examples than asked for.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock_drawing.h"
 #include "clock_rules.h"
 
 #include <QWidget>
@@ -13,9 +14,9 @@ namespace vz {
 class ClockFace : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kSide = 80;
-    static constexpr double kMinuteHand = 26;
-    static constexpr double kHourHand = 16;
+    static constexpr int kSide = int(clock::kSide);
+    static constexpr double kMinuteHand = clock::kMinuteHand;
+    static constexpr double kHourHand = clock::kHourHand;
 
     // A face of kSide x kSide centred on `centre` (form coordinates).
     ClockFace(QWidget* form, QPoint centre);
@@ -27,7 +28,9 @@ public:
 
     // The end of a hand `length` long pointing `degrees` clockwise from 12,
     // relative to the centre, y growing downwards.
-    static QPointF handEnd(double degrees, double length);
+    static QPointF handEnd(double degrees, double length) {
+        return clock::handEnd(degrees, length);
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

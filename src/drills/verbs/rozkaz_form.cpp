@@ -23,11 +23,6 @@ int sentenceTop(int r) {
     return kSituationTops[r - 1] + 21;
 }
 
-QString nameSection(QChar placeholder) {
-    return QStringLiteral("[") + QString::number(GameGroup) + GameLetter + QLatin1Char('-') +
-           placeholder + QLatin1Char(']');
-}
-
 } // namespace
 
 TwndRozkaz::TwndRozkaz(QWidget* stage) : TTypedAnswerForm(stage) {
@@ -40,8 +35,10 @@ TwndRozkaz::TwndRozkaz(QWidget* stage) : TTypedAnswerForm(stage) {
         lbAfter[r - 1] = rowLabel(this, QRect(0, sentenceTop(r), 0, 20));
         addMark(r, 602, markTops[r - 1]);
     }
-    children = readSection(DataList, nameSection(QLatin1Char('$')));
-    grandparents = readSection(DataList, nameSection(QLatin1Char('%')));
+    children =
+        readSection(DataList, rozkaz::namesSectionHeader(GameGroup, GameLetter, QLatin1Char('$')));
+    grandparents =
+        readSection(DataList, rozkaz::namesSectionHeader(GameGroup, GameLetter, QLatin1Char('%')));
     const char* first[] = {"kluk", "holk", "deda", "baba", "ich"};
     const char* second[] = {"klu2", "hol2", "ded2", "bab2", "ich"};
     for (int kind = 0; kind < 5; ++kind) {

@@ -97,6 +97,10 @@ RozkazRow parseExample(const QStringList& lines) {
     return row;
 }
 
+QString namesSectionHeader(int group, QChar letter, QChar placeholder) {
+    return QStringLiteral("[%1%2-%3]").arg(group).arg(letter).arg(placeholder);
+}
+
 PersonName parseName(const QString& line) {
     return {line.left(1).compare(QLatin1String("F"), Qt::CaseInsensitive) == 0, line.mid(2)};
 }

@@ -72,6 +72,10 @@ inline constexpr int kPeoplePerScene = 2;
 RozkazRow parseExample(const QStringList& lines);
 PersonName parseName(const QString& line);
 
+// The section of the names that fill `placeholder` ("$" children, "%"
+// grandparents): "[1e-$]" for game 1e.
+QString namesSectionHeader(int group, QChar letter, QChar placeholder);
+
 // Fills the "$" (children) and "%" (grandparents) of one scene with names
 // drawn from what is left of this page's lists; a drawn name is marked used.
 // Returns the pictures to draw, in order. Raises "Cannot open file" when a

@@ -37,6 +37,15 @@ OddRow parseExample(const QString& headerLine, const QString& sentenceLine) {
     return row;
 }
 
+int groupCount(const QStringList& section) {
+    QSet<int> groups;
+    for (int i = 0; i < section.size(); ++i) {
+        if (isSentenceLine(section[i]) && headerOf(section, i) >= 0)
+            groups.insert(headerOf(section, i));
+    }
+    return int(groups.size());
+}
+
 QVector<OddRow> dealPage(const QStringList& section, int count, const TLChSet& used, TLChSet& page,
                          QRandomGenerator& random, const QString& sectionName) {
     struct Candidate {

@@ -33,6 +33,10 @@ inline bool isSentenceLine(const QString& line) {
     return line.trimmed().startsWith('@');
 }
 
+// The groups that have a sentence line: the most rows a page can show
+// without a group coming twice.
+int groupCount(const QStringList& section);
+
 // Deals a page: `count` sentence lines not used yet, from different groups
 // where the section allows, with their words shuffled. Sentence lines that
 // were used come again only when no fresh ones are left; a section that
