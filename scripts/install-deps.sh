@@ -12,6 +12,7 @@ packages=(
   python3 hunspell hunspell-sk
   qt6-translations-l10n dpkg-dev appstream
   poppler-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -179,7 +179,9 @@ void MainSequence::CreateForms() {
     QObject::connect(wndSelect, &TwndSelect::closed, qApp, [] { QCoreApplication::exit(0); });
     Podklad->closeQuery = [] { return wndSelect->CloseQuery(); };
     wndSetup = new TwndSetup(stage);
-    wndSetup->startGame = startExerciseForm;
+    wndSetup->startGame = [](const GameInfo& game, QWidget* parent) {
+        return startExerciseForm(game, parent);
+    };
     wndHint = new TwndHint(stage);
     wndHint2 = new TwndHint2(stage);
     wndHintR = new TwndHintR(stage);

@@ -1,5 +1,6 @@
 #include "content_check.h"
 
+#include "../store/app_error.h"
 #include "../store/section_reader.h"
 #include "listening/diktat_cis_rules.h"
 #include "listening/diktat_rules.h"
@@ -157,8 +158,13 @@ int gameExampleCount(const QString& code, const QStringList& data) {
         if (header.compare(own, Qt::CaseInsensitive) != 0)
             continue;
         const SectionRules rules = rulesFor(header);
-        return rules.countInContent ? rules.countInContent(data, header)
-                                    : contentExampleCount(header, body);
+        if (!rules.countInContent)
+            return contentExampleCount(header, body);
+        try {
+            return rules.countInContent(data, header);
+        } catch (const AppError&) {
+            return 0; // a section it refers to is missing: nothing can be drawn
+        }
     }
     const QString column = QLatin1Char('[') + code + QLatin1Char('-');
     int examples = -1;

@@ -26,7 +26,8 @@ int contentExampleCount(const QString& header, const QStringList& body);
 // How many examples a game holds in the whole content `data`: those of its
 // section "[code]", or, for a game without one, the sum over its column
 // sections "[code-...]" that a drill reads (the sorting drills). -1 when the
-// content has nothing of the game.
+// content has nothing of the game, 0 when its section refers to sections
+// that are missing.
 int gameExampleCount(const QString& code, const QStringList& data);
 
 // Helpers for the drills' own checks.

@@ -75,6 +75,10 @@ const QHash<QString, Factory>& factories() {
 } // namespace
 
 TStageForm* startExerciseForm(const GameInfo& game, QWidget* stage) {
+    return startExerciseForm(game, stage, nullptr);
+}
+
+TStageForm* startExerciseForm(const GameInfo& game, QWidget* stage, QRandomGenerator* random) {
     const Factory make = factories().value(game.form);
     if (!make)
         return nullptr;
@@ -82,6 +86,8 @@ TStageForm* startExerciseForm(const GameInfo& game, QWidget* stage) {
     form->Caption = QStringLiteral("Vevider Zuduzad: ") + game.title;
     form->Background =
         loadPicture(resourceFile(QStringLiteral("bmp\\bg_0%1.bmp").arg(game.code())));
+    if (random)
+        form->setRandom(random);
     form->StartExercise();
     return form.release();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class QRandomGenerator;
 class QWidget;
 
 namespace vz {
@@ -12,5 +13,7 @@ class TStageForm;
 // the program does not have. A form whose first page cannot be dealt is
 // destroyed again and the error goes on to the error handler.
 TStageForm* startExerciseForm(const GameInfo& game, QWidget* stage);
+// The same with the examples drawn from `random` (seeded for a repeatable run).
+TStageForm* startExerciseForm(const GameInfo& game, QWidget* stage, QRandomGenerator* random);
 
 } // namespace vz

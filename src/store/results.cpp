@@ -161,6 +161,9 @@ void ResultsTable::LoadTable() {
 
 int ResultsTable::RecordResult(const QString& pupilName, int right, int wrong,
                                const QVector<GradeBand>& bands) {
+    // A game with nothing answered has no result; its row would read back empty.
+    if (right + wrong <= 0)
+        return -1;
     TableRow& result = rows[11];
     result.name = tableName(pupilName);
     result.right = right;

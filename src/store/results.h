@@ -57,7 +57,8 @@ public:
 
     void LoadTable();
     // Puts the result into row 11, grades it and sorts it into rows 0 ... 9.
-    // Returns the row it reached, or -1 when it was not good enough.
+    // Returns the row it reached, or -1 when it was not good enough or nothing
+    // was answered.
     int RecordResult(const QString& pupilName, int right, int wrong,
                      const QVector<GradeBand>& bands);
     void SaveTable();

@@ -251,6 +251,8 @@ private slots:
                                "Tafel", "Schule", "[3a-das]", "Heft",  "[3a-foo]", "Buch"};
         QCOMPARE(gameExampleCount("3a", data), 4); // "[3a-foo]" is no column of 3a
         QCOMPARE(gameExampleCount("7a", data), -1);
+        // 7d names its group sections; one missing leaves nothing to draw (found by fuzzing).
+        QCOMPARE(gameExampleCount("7d", QStringList{"[7d]", "Obst", "Tiere"}), 0);
     }
 
     // Across the sections of a game, on the real content: a word in two

@@ -99,6 +99,8 @@ private slots:
             ResultsTable table(tab, 1);
             table.LoadTable();
             QVERIFY(table.row(0).isEmpty());
+            // Nothing answered is no result, even in an empty table (found by fuzzing).
+            QCOMPARE(table.RecordResult("Idle", 0, 0, kBands), -1);
             QCOMPARE(table.RecordResult("  Eva  ", 13, 2, kBands), 0);
             QCOMPARE(table.current().grade, 2);
             QCOMPARE(table.percentage(), 87);
