@@ -59,7 +59,11 @@ void saveScrambledLines(const QString& path, const QStringList& lines) {
     QSaveFile file(path);
     // In a folder the pupil may not change, the file is written in place.
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Unbuffered, so that a write the disk refuses part way fails here: a
+    // buffered one failed only in commit(), which then put the cut-off file
+    // in place of the whole old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError || !file.commit())
         throw AppError(
             QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
 }
