@@ -5,6 +5,7 @@
 #include "printing/pdf_output.h"
 #include "printing/registry.h"
 #include "screens/game_catalogue.h"
+#include "store/app_error.h"
 #include "store/data_files.h"
 #include "store/section_reader.h"
 
@@ -403,8 +404,12 @@ private slots:
                          items.sheet[i].count(item.answer) < items.key[i].count(item.answer) ||
                          !item.choices.isEmpty(),
                      qPrintable(items.sheet[i]));
-            QVERIFY2(keyAgreesWithContent(code, data, items.key[i], item.answer),
-                     qPrintable(items.key[i]));
+            bool agrees = false;
+            try { // an answer naming no section of the content fails this row only
+                agrees = keyAgreesWithContent(code, data, items.key[i], item.answer);
+            } catch (const AppError&) {
+            }
+            QVERIFY2(agrees, qPrintable(items.key[i]));
         }
         const QRectF printable(
             mmToPt(kPageMarginsMm.left()), mmToPt(kPageMarginsMm.top()),
