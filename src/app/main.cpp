@@ -4,10 +4,12 @@
 #include "command_line.h"
 #include "main_sequence.h"
 #include "qt_translations.h"
+#include "startup_timing.h"
 
 #include <QStringList>
 
 int main(int argc, char** argv) {
+    vz::startup_timing::markMainStart();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -25,6 +27,7 @@ int main(int argc, char** argv) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
 
     vz::Application app(argc, argv);
+    vz::startup_timing::watch(); // only with VEVIDER_TIMING set
     vz::installQtTranslations(app);
     vz::MainSequence program;
     switch (program.start()) {

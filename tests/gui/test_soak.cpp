@@ -5,7 +5,8 @@
 // hold every result recorded before.
 //
 // VZ_SOAK_EVENTS sets the events per game (a few hundred here; bench/soak.sh
-// runs ten thousand), VZ_SOAK_SEED the first seed.
+// runs ten thousand), VZ_SOAK_SEED the first seed, VZ_SOAK_PAUSE_EVERY how
+// many events come on average before a pause long enough for the slides.
 
 #include "app/globals.h"
 #include "controls/ext_image.h"
@@ -105,9 +106,9 @@ public:
         return formButton(), "a button of the form";
     }
 
-    // Lets the slides, pauses and timers of the forms run now and then; in
-    // between, events come faster than any of them ends.
-    void settle() { QTest::qWait(random.bounded(10) ? 0 : 120); }
+    // Lets the slides, pauses and timers of the forms run after one event in
+    // `pauseEvery`; in between, events come faster than any of them ends.
+    void settle(int pauseEvery) { QTest::qWait(random.bounded(pauseEvery) ? 0 : 120); }
 
 private:
     QPoint point() { return {random.bounded(640), random.bounded(480)}; }
@@ -208,6 +209,7 @@ private slots:
     void randomPupilInEveryGame() {
         QFETCH(QString, code);
         const int events = envNumber("VZ_SOAK_EVENTS", 250);
+        const int pauseEvery = std::max(1, envNumber("VZ_SOAK_PAUSE_EVERY", 10));
         const quint32 seed =
             envNumber("VZ_SOAK_SEED", 1) + findGame(code.at(0).digitValue(), code.at(1))->number;
         auto running = std::make_unique<RunningProgram>(withEarlierResults);
@@ -222,7 +224,7 @@ private slots:
         Watchdog watchdog;
         for (int i = 0; i < events; ++i) {
             watchdog.tick(pupil.act());
-            pupil.settle();
+            pupil.settle(pauseEvery);
         }
         running->program->shutdown();
         const QString dataDir = running->install.dataDir();
@@ -245,6 +247,8 @@ private slots:
         const LogReading reading = readResultsLog(log);
         QVERIFY(reading.problems.isEmpty());
         QVERIFY(reading.entries.size() >= GameCatalogue().size());
+        std::printf("soak %s: %d events, %d games finished\n", qPrintable(code), events,
+                    int(reading.entries.size() - GameCatalogue().size()));
         running.reset();
     }
 
