@@ -45,7 +45,9 @@ int fittingFontSize(const QString& text, int limit) {
 }
 
 void setFittedText(QLabel* label, const QString& text, int size) {
-    label->setFont(screenFont(size));
+    const QFont font = screenFont(size);
+    if (label->font() != font) // setting even the same font resolves it for every child again
+        label->setFont(font);
     label->setText(text);
     label->resize(QFontMetrics(label->font()).horizontalAdvance(text), label->height());
 }

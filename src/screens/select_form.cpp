@@ -5,11 +5,13 @@
 #include "../app/message_boxes.h"
 #include "../app/resources.h"
 #include "../controls/labels.h"
+#include "../store/app_error.h"
 #include "game_catalogue.h"
 #include "help_window.h"
 #include "setup_form.h"
 #include "windows.h"
 
+#include <QFileInfo>
 #include <QPainter>
 
 namespace vz {
@@ -17,6 +19,10 @@ namespace {
 
 constexpr int kGameLeft = 333;
 constexpr int kButtonWidth = 300;
+
+QString gamePictureFile(const GameInfo& game, int state) {
+    return resourceFile(QStringLiteral("bmp\\select\\r_%1_%2.bmp").arg(game.code()).arg(state));
+}
 
 int groupTop(int group) {
     return 103 + 54 * (group - 1);
@@ -50,11 +56,16 @@ TwndSelect::TwndSelect(QWidget* stage) : TStageForm(stage) {
             groupPictures << loadPicture(
                 resourceFile(QStringLiteral("BMP\\select\\l_%1_%2.bmp").arg(g).arg(state)));
     }
+    // The game buttons' pictures are read when their group is first chosen;
+    // here only that they are there, so a broken installation still stops
+    // the start.
+    GamePictures.resize(GameCatalogue().size());
     for (const GameInfo& game : GameCatalogue()) {
-        const QString code = game.code();
-        GamePictures.append(
-            {loadPicture(resourceFile(QStringLiteral("bmp\\select\\r_%1_0.bmp").arg(code))),
-             loadPicture(resourceFile(QStringLiteral("bmp\\select\\r_%1_1.bmp").arg(code)))});
+        for (int state = 0; state < 2; ++state) {
+            const QString file = gamePictureFile(game, state);
+            if (!QFileInfo(file).isFile())
+                throw cannotOpen(file);
+        }
     }
     gamePrompt = loadPicture(resourceFile(QStringLiteral("bmp\\select\\vyber_hru.bmp")));
 
@@ -98,6 +109,15 @@ QRect TwndSelect::gamePromptArea() {
 }
 
 void TwndSelect::GroupClick(int group) {
+    const GroupInfo& info = GameGroups()[group - 1];
+    for (int index = info.firstNumber - 1; index < info.firstNumber - 1 + info.gameCount; ++index) {
+        if (GamePictures[index][0].isNull()) {
+            const GameInfo& game = GameCatalogue()[index];
+            GamePictures[index] = {loadPicture(gamePictureFile(game, 0)),
+                                   loadPicture(gamePictureFile(game, 1))};
+        }
+    }
+
     QPainter painter(&Background);
     if (GameGroup != 0)
         painter.drawImage(8, groupTop(GameGroup), groupPictures[GameGroup - 1]);
@@ -108,7 +128,6 @@ void TwndSelect::GroupClick(int group) {
     // a group gives way to the one to pick a game.
     painter.drawImage(gameArea().topLeft(), cleanGameArea);
     painter.drawImage(gamePromptArea().topLeft(), gamePrompt);
-    const GroupInfo& info = GameGroups()[group - 1];
     const QVector<int> tops = gameButtonTops(group);
     for (int j = 1; j <= 6; ++j) {
         TBMPLabel* button = GameButtons[j - 1];

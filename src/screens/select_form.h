@@ -41,6 +41,7 @@ signals:
 private:
     QVector<QImage> groupPictures;               // plain 0 ... 6, highlighted 7 ... 13
     QVector<std::array<QImage, 2>> GamePictures; // by GameNumber - 1: plain, highlighted
+                                                 // (read when their group is first chosen)
     QImage cleanGameArea;                        // the game area before any group was chosen
     QImage gamePrompt;                           // "Teraz si vyber hru", for gamePromptArea()
 };

@@ -90,7 +90,7 @@ void TwndOsZajm::DealPage() {
 }
 
 void TwndOsZajm::buildRow(int r) {
-    qDeleteAll(labels[r - 1]);
+    QVector<TWordLabel*>& pool = wordPool[r - 1];
     labels[r - 1].clear();
     Tag[r - 1].clear();
     shownTokens[r - 1] = oszajm::tokens(rows[r - 1].sentence);
@@ -104,20 +104,26 @@ void TwndOsZajm::buildRow(int r) {
     const int size = fittingFontSize(written, kSentenceWidth - gaps + 1);
     int right = kSentenceLeft;
     for (int k = 0; k < tokens.size(); ++k) {
-        auto* word = new TWordLabel(this);
-        word->setObjectName(QStringLiteral("word%1_%2").arg(r).arg(k + 1));
-        QPalette black = word->palette();
-        black.setColor(QPalette::WindowText, Qt::black);
-        word->setPalette(black);
+        if (k == pool.size()) {
+            auto* made = new TWordLabel(this);
+            made->setObjectName(QStringLiteral("word%1_%2").arg(r).arg(k + 1));
+            QPalette black = made->palette();
+            black.setColor(QPalette::WindowText, Qt::black);
+            made->setPalette(black);
+            connect(made, &TWordLabel::clicked, this, [this, r, k] { LabelClick(r, k); });
+            pool << made;
+        }
+        TWordLabel* word = pool[k];
         const bool mark = tokens[k].punctuation;
         word->setGeometry(k == 0 || mark ? right : right + kWordGap, rowTop(r), 0, 20);
         setFittedText(word, tokens[k].caption, size);
         right = word->x() + word->width();
-        connect(word, &TWordLabel::clicked, this, [this, r, k] { LabelClick(r, k); });
         word->show();
         labels[r - 1] << word;
         Tag[r - 1] << (mark ? -1 : 0);
     }
+    for (int k = int(tokens.size()); k < pool.size(); ++k)
+        pool[k]->hide();
 }
 
 void TwndOsZajm::PrepinacMouseDown(int r) {

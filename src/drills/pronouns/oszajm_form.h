@@ -57,6 +57,9 @@ private:
     std::array<ErrorRow, kRows> rows;
     std::array<ErrorSwitch, kRows> switches{};
     std::array<QVector<TWordLabel*>, kRows> labels;
+    // Every label a row has made; a new page reuses them and hides the rest,
+    // since making and destroying eighty widgets took most of a deal.
+    std::array<QVector<TWordLabel*>, kRows> wordPool;
     std::array<QVector<SentenceToken>, kRows> shownTokens;
     std::array<QVector<int>, kRows> Tag; // 0 a word, 1 underlined, -1 a punctuation mark
 };

@@ -73,9 +73,27 @@ void TwndPoradek::DealPage() {
 }
 
 void TwndPoradek::clearRow(int r) {
-    qDeleteAll(wordLabels[r - 1]);
+    for (TDragLabel* word : std::as_const(wordPool[r - 1]))
+        word->hide();
     wordLabels[r - 1].clear();
     orders[r - 1] = poradek::WordOrder();
+}
+
+TDragLabel* TwndPoradek::wordTile(int r, int i) {
+    QVector<TDragLabel*>& pool = wordPool[r - 1];
+    if (i < pool.size())
+        return pool[i];
+    auto* word = new TDragLabel(this, r, i);
+    word->setObjectName(QStringLiteral("Word%1_%2").arg(r).arg(i));
+    connect(word, &TDragLabel::pressed, this, &TwndPoradek::WordMouseDown);
+    connect(word, &TDragLabel::moved, this, &TwndPoradek::WordMouseMove);
+    connect(word, &TDragLabel::released, this, &TwndPoradek::WordMouseUp);
+    connect(word, &TDragLabel::swapCancelled, this, [this] {
+        if (Dragging)
+            endSwap(-1);
+    });
+    pool << word;
+    return word;
 }
 
 void TwndPoradek::buildRow(int r, const QString& line) {
@@ -85,21 +103,15 @@ void TwndPoradek::buildRow(int r, const QString& line) {
     order = poradek::WordOrder(sentence);
     fontSizes[r - 1] = poradek::fittingSize(sentence.words, textWidth);
     order.scramble(rng());
+    const QFont font = screenFont(fontSizes[r - 1]);
     for (int i = 0; i < order.size(); ++i) {
-        auto* word = new TDragLabel(this, r, i);
-        word->setObjectName(QStringLiteral("Word%1_%2").arg(r).arg(i));
-        word->setFont(screenFont(fontSizes[r - 1]));
+        TDragLabel* word = wordTile(r, i);
+        if (word->font() != font)
+            word->setFont(font);
         word->setText(order.words()[i]);
         const bool movable = !order.isFixed(i);
         word->setCursor(programCursor(movable ? kHandCursor : kArrowCursor));
         colourWord(word, movable ? kMovable : kFixed);
-        connect(word, &TDragLabel::pressed, this, &TwndPoradek::WordMouseDown);
-        connect(word, &TDragLabel::moved, this, &TwndPoradek::WordMouseMove);
-        connect(word, &TDragLabel::released, this, &TwndPoradek::WordMouseUp);
-        connect(word, &TDragLabel::swapCancelled, this, [this] {
-            if (Dragging)
-                endSwap(-1);
-        });
         wordLabels[r - 1] << word;
     }
     layoutRow(r);

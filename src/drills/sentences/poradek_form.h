@@ -48,6 +48,8 @@ private:
     void countPage();
     void clearRow(int r);
     void buildRow(int r, const QString& line);
+    // The tile for word `i` of row `r`, made the first time it is needed.
+    TDragLabel* wordTile(int r, int i);
     void layoutRow(int r);
     int findTarget(QPoint at) const;
     void WordMouseDown(int r, int tag);
@@ -56,6 +58,9 @@ private:
     void endSwap(int target);
 
     std::array<QVector<TDragLabel*>, kRows> wordLabels;
+    // Every word tile a row has made; a new page reuses them and hides the
+    // rest instead of making the widgets again.
+    std::array<QVector<TDragLabel*>, kRows> wordPool;
     std::array<poradek::WordOrder, kRows> orders;
     std::array<int, kRows> fontSizes{};
     bool answersActive = true;
