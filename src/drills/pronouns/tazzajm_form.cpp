@@ -67,7 +67,7 @@ void TwndTazZajm::DealPage() {
 }
 
 void TwndTazZajm::buildRow(int r) {
-    qDeleteAll(pieces[r - 1]);
+    QVector<QLabel*>& pool = piecePool[r - 1];
     pieces[r - 1].clear();
     const QVector<StatementToken> tokens = tazzajm::statementTokens(rows[r - 1]);
     QString written;
@@ -79,13 +79,18 @@ void TwndTazZajm::buildRow(int r) {
     int right = kStatementLeft;
     for (int k = 0; k < tokens.size(); ++k) {
         const int left = k == 0 || tokens[k].attached ? right : right + kPieceGap;
-        QLabel* piece = rowLabel(this, QRect(left, statementTop(r), 0, 20));
+        if (k == pool.size())
+            pool << rowLabel(this, QRect(left, statementTop(r), 0, 20));
+        QLabel* piece = pool[k];
+        piece->setGeometry(left, statementTop(r), 0, 20);
         setColour(piece, tokens[k].asked ? QColor(202, 0, 0) : QColor(Qt::black));
         setFittedText(piece, tokens[k].text, size);
         right = piece->x() + piece->width();
         piece->show();
         pieces[r - 1] << piece;
     }
+    for (int k = int(tokens.size()); k < pool.size(); ++k)
+        pool[k]->hide();
     const QString& rest = rows[r - 1].questionRest;
     setFittedText(Label[r - 1], rest, fittingFontSize(rest, kQuestionWidth));
 }

@@ -36,6 +36,8 @@ private:
 
     std::array<QuestionRow, kRows> rows;
     std::array<QVector<QLabel*>, kRows> pieces;
+    // Every piece label a row has made; a new page reuses them and hides the rest.
+    std::array<QVector<QLabel*>, kRows> piecePool;
 };
 
 } // namespace vz
