@@ -66,9 +66,11 @@ set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};program;/"
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so shlibdeps cannot see them.
+# Loaded at run time, so shlibdeps cannot see them. Fitting the stage to the
+# screen uses Qt's scaling from inside, which holds for one Qt version only.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation2, qt6-qpa-plugins, qt6-translations-l10n, libqt6multimedia6")
+    "fonts-liberation2, qt6-qpa-plugins, qt6-translations-l10n, libqt6multimedia6, \
+qt6-base-abi (= ${Qt6_VERSION})")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_SOURCE_DIR}/packaging/debian/postinst ${CMAKE_SOURCE_DIR}/packaging/debian/postrm
     ${CMAKE_SOURCE_DIR}/packaging/debian/conffiles)

@@ -1,4 +1,4 @@
-# Makes build/stage/ a complete installation: pictures, cursors, sounds and
+# Makes build/stage/ a complete installation: the pictures' drawings, cursors, sounds and
 # the font under res/, the data files under data/, and VEVIDER.INI naming both.
 
 set(VZ_ASSETS_DIR ${CMAKE_SOURCE_DIR}/assets)
@@ -6,16 +6,20 @@ set(VZ_CONTENT_DIR ${CMAKE_SOURCE_DIR}/content)
 set(VZ_FONT_DIR /usr/share/fonts/truetype/liberation2)
 set(VZ_FONTS ${VZ_FONT_DIR}/LiberationSans-Regular.ttf ${VZ_FONT_DIR}/LiberationSans-Bold.ttf)
 
-# Pictures and cursors, rendered from the SVG sources.
+# Pictures and cursors from the SVG sources: the pictures as compressed SVG
+# under res/svg/ (the program draws them for the screen's density), the
+# cursors rendered. res/bmp/ is for a school's own pictures only; the bitmaps
+# earlier builds rendered there would hide the drawings, so they go.
 file(GLOB_RECURSE VZ_SVG_SOURCES CONFIGURE_DEPENDS ${VZ_ASSETS_DIR}/*.svg)
 file(GLOB VZ_PICTURE_LISTS CONFIGURE_DEPENDS ${VZ_ASSETS_DIR}/*.list)
 list(JOIN VZ_PICTURE_LISTS "," VZ_PICTURE_LIST_ARG)
 add_custom_command(
     OUTPUT ${CMAKE_BINARY_DIR}/pictures.stamp
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${VZ_RES_DIR}/bmp ${VZ_RES_DIR}/svg
     COMMAND vz_render_pictures ${VZ_ASSETS_DIR} ${VZ_RES_DIR} ${VZ_PICTURE_LIST_ARG} ${VZ_FONTS}
     COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/pictures.stamp
     DEPENDS vz_render_pictures ${VZ_PICTURE_LISTS} ${VZ_SVG_SOURCES}
-    COMMENT "Rendering pictures and cursors")
+    COMMENT "Writing the pictures' drawings and the cursors")
 
 # Interface sounds, synthesised from their recipes.
 set(VZ_SOUNDS click enter)

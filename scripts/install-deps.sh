@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
   qt6-image-formats-plugins qt6-qpa-plugins
   espeak-ng fonts-liberation2
   xvfb xdotool

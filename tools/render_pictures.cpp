@@ -1,6 +1,11 @@
-// Renders every picture and cursor of the pictures list from its SVG source.
+// Makes every picture and cursor of the pictures lists from its SVG source.
+// A picture is written as its SVG with the placeholders filled, compressed
+// (svg/bmp/x.svgz for the picture bmp/x.bmp); the program draws it at the
+// screen's density. Cursors are rendered into .cur files.
 // Usage: vz_render_pictures <assets dir> <resource dir> <list[,list...]> [font.ttf ...]
 
+#include "app/picture_render.h"
+#include "gzip_file.h"
 #include "manifest.h"
 #include "platform/cursor_file.h"
 
@@ -42,34 +47,29 @@ QPoint hotSpotOf(const vz::tools::PictureJob& job) {
     return hot;
 }
 
-void render(const vz::tools::PictureJob& job, const QString& assetsDir, const QString& resDir) {
+void make(const vz::tools::PictureJob& job, const QString& assetsDir, const QString& resDir) {
     const QString svg = vz::tools::fillPlaceholders(readText(QDir(assetsDir).filePath(job.source)),
                                                     job.placeholders);
     QSvgRenderer renderer(svg.toUtf8());
-    if (!renderer.isValid())
-        throw std::runtime_error(QStringLiteral("line %1: %2 is not valid SVG")
+    if (!renderer.isValid() || renderer.defaultSize().isEmpty())
+        throw std::runtime_error(QStringLiteral("line %1: %2 is not valid SVG with a size")
                                      .arg(job.line)
                                      .arg(job.source)
                                      .toStdString());
-    const QSize size = renderer.defaultSize();
-    const bool cursor = job.output.endsWith(QLatin1String(".cur"));
-
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(cursor ? Qt::transparent : Qt::white);
+    if (!job.output.endsWith(QLatin1String(".cur"))) {
+        writeFile(QDir(resDir).filePath(vz::pictureSourceName(job.output)),
+                  vz::tools::gzipCompress(svg.toUtf8()));
+        return;
+    }
+    QImage image(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
         renderer.render(&painter);
     }
-    const QString out = QDir(resDir).filePath(job.output);
-    if (cursor) {
-        writeFile(out, vz::platform::encodeCursor(image, hotSpotOf(job)));
-        return;
-    }
-    QDir().mkpath(QFileInfo(out).absolutePath());
-    if (!image.convertToFormat(QImage::Format_RGB888).save(out, "BMP"))
-        throw std::runtime_error(("cannot write " + out).toStdString());
+    writeFile(QDir(resDir).filePath(job.output), vz::platform::encodeCursor(image, hotSpotOf(job)));
 }
 
 } // namespace
@@ -92,8 +92,8 @@ int main(int argc, char** argv) {
         for (const QString& list : args[3].split(QLatin1Char(',')))
             jobs += vz::tools::readPictureList(readText(list));
         for (const auto& job : jobs)
-            render(job, args[1], args[2]);
-        QTextStream(stdout) << "rendered " << jobs.size() << " pictures\n";
+            make(job, args[1], args[2]);
+        QTextStream(stdout) << "made " << jobs.size() << " pictures\n";
     } catch (const std::exception& error) {
         QTextStream(stderr) << "vz_render_pictures: " << error.what() << '\n';
         return 1;

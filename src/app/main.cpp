@@ -1,11 +1,12 @@
-#include "../platform/display.h"
 #include "../platform/single_instance.h"
+#include "../platform/stage_scale.h"
 #include "application.h"
 #include "command_line.h"
 #include "main_sequence.h"
 #include "qt_translations.h"
 #include "startup_timing.h"
 
+#include <QGuiApplication>
 #include <QStringList>
 
 int main(int argc, char** argv) {
@@ -22,11 +23,9 @@ int main(int argc, char** argv) {
         if (!probe.isFirst())
             return 0;
     }
-    const int scale = vz::platform::probeStageScale(argc, argv);
-    if (scale > 1)
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
-
     vz::Application app(argc, argv);
+    // Before the first window, so every window is drawn at the screen's pixels.
+    vz::platform::fitStageToScreen(QGuiApplication::primaryScreen());
     vz::startup_timing::watch(); // only with VEVIDER_TIMING set
     vz::installQtTranslations(app);
     vz::MainSequence program;

@@ -72,7 +72,7 @@ MainSequence::StartResult MainSequence::start() {
 
     Podklad = new TPodklad;
     wndHelp = new TwndHelp(Podklad->stage());
-    if (!QFileInfo(TwndHelp::pictureFile(TwndHelp::Title)).isFile()) {
+    if (!pictureExists(TwndHelp::pictureFile(TwndHelp::Title))) {
         messageBoxes().stop(kInstallMessage);
         delete Podklad;
         wndHelp = nullptr;

@@ -4,6 +4,7 @@
 #include "../app/globals.h"
 #include "../app/resources.h"
 #include "../app/routines.h"
+#include "../app/stage_image.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -93,7 +94,7 @@ void TBMPLabel::paintEvent(QPaintEvent*) {
     if (!shown)
         return;
     QPainter painter(this);
-    painter.drawImage(QRect(QPoint(0, 0), size()), *shown, QRect(QPoint(0, 0), size()));
+    painter.drawImage(QRectF(rect()), *shown, deviceRect(*shown, QRectF(rect())));
 }
 
 } // namespace vz

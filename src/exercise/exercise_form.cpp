@@ -3,6 +3,7 @@
 #include "../app/cursors.h"
 #include "../app/message_boxes.h"
 #include "../app/resources.h"
+#include "../app/stage_image.h"
 #include "../controls/ext_image.h"
 #include "../controls/labels.h"
 #include "../controls/slide_in.h"
@@ -64,7 +65,7 @@ TExerciseForm::TExerciseForm(QWidget* stage)
     continueSlide = new SlideIn(Pokr);
 
     const QImage slide = loadPicture(resourceFile(QStringLiteral("bmp\\pokracuj.bmp")));
-    continuePicture = withTransparentColour(slide, slide.pixel(1, 1));
+    continuePicture = withTransparentColour(slide, stagePixel(slide, QPoint(1, 1)));
     markRight = loadPicture(resourceFile(QStringLiteral("bmp\\check_ok.bmp")));
     markWrong = loadPicture(resourceFile(QStringLiteral("bmp\\check_ko.bmp")));
 }
@@ -135,7 +136,7 @@ void TExerciseForm::setMarkHint(int row, bool on) {
 
 void TExerciseForm::ShowContinue() {
     Pokr->setEnabled(true);
-    continueSlide->start(Background.copy(Pokr->geometry()), continuePicture);
+    continueSlide->start(stageCopy(Background, Pokr->geometry()), continuePicture);
 }
 
 void TExerciseForm::PokrClick() {

@@ -1,6 +1,7 @@
 #include "row_layout.h"
 
 #include "../app/cursors.h"
+#include "../app/stage_image.h"
 #include "../controls/fonts.h"
 #include "answer_text.h"
 
@@ -30,8 +31,8 @@ QWidget* coverPanel(QWidget* parent, const QRect& geometry) {
 
 void showCover(QWidget* cover, const QImage& background, QPoint colourAt) {
     QPalette colour = cover->palette();
-    colour.setColor(QPalette::Window,
-                    background.isNull() ? QColor(33, 89, 140) : background.pixelColor(colourAt));
+    colour.setColor(QPalette::Window, background.isNull() ? QColor(33, 89, 140)
+                                                          : stagePixelColor(background, colourAt));
     cover->setPalette(colour);
     cover->show();
     cover->raise();

@@ -1,19 +1,12 @@
 #pragma once
 
+#include "stage_scale.h"
+
 #include <QPointer>
 #include <QSize>
 #include <QWidget>
 
 namespace vz::platform {
-
-inline constexpr QSize kStageSize(640, 480);
-
-// The largest whole factor at which the stage fits the screen; 0 if it does not fit at all.
-int wholeScaleFactor(QSize screen, QSize stage = kStageSize);
-
-// Asks the primary screen for its size before the application object exists
-// and returns the factor for QT_SCALE_FACTOR (1 when nothing can be asked).
-int probeStageScale(int argc, char** argv);
 
 // Puts the program's window into full screen and takes it out again.
 class DisplaySwitcher {

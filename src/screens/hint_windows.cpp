@@ -2,15 +2,14 @@
 
 #include "../app/cursors.h"
 #include "../app/resources.h"
+#include "../app/stage_image.h"
 
 namespace vz {
 namespace {
 
 QPixmap keyedPicture(const QString& name, QPoint keyPixel) {
     const QImage image = loadPicture(resourceFile(name));
-    const QPoint at(qBound(0, keyPixel.x(), image.width() - 1),
-                    qBound(0, keyPixel.y(), image.height() - 1));
-    return QPixmap::fromImage(withTransparentColour(image, image.pixel(at)));
+    return QPixmap::fromImage(withTransparentColour(image, stagePixel(image, keyPixel)));
 }
 
 QLabel* pictureLabel(QWidget* parent, const QPixmap& picture, bool stretched) {

@@ -4,6 +4,7 @@
 #include "../app/globals.h"
 #include "../app/message_boxes.h"
 #include "../app/resources.h"
+#include "../app/stage_image.h"
 #include "../controls/labels.h"
 #include "../store/app_error.h"
 #include "game_catalogue.h"
@@ -11,7 +12,6 @@
 #include "setup_form.h"
 #include "windows.h"
 
-#include <QFileInfo>
 #include <QPainter>
 
 namespace vz {
@@ -63,7 +63,7 @@ TwndSelect::TwndSelect(QWidget* stage) : TStageForm(stage) {
     for (const GameInfo& game : GameCatalogue()) {
         for (int state = 0; state < 2; ++state) {
             const QString file = gamePictureFile(game, state);
-            if (!QFileInfo(file).isFile())
+            if (!pictureExists(file))
                 throw cannotOpen(file);
         }
     }
@@ -97,7 +97,7 @@ TwndSelect::TwndSelect(QWidget* stage) : TStageForm(stage) {
     exitButton->setObjectName(QStringLiteral("exitButton"));
     connect(exitButton, &TXLabel::clicked, this, &TwndSelect::CloseQuery);
     drawIntoBackground(exitButton, exitButton->LeavePicture);
-    cleanGameArea = Background.copy(gameArea());
+    cleanGameArea = stageCopy(Background, gameArea());
 }
 
 QRect TwndSelect::gameArea() {
@@ -136,7 +136,7 @@ void TwndSelect::GroupClick(int group) {
             continue;
         }
         const auto& pictures = GamePictures[info.firstNumber + j - 2];
-        button->setGeometry(kGameLeft, tops[j - 1], kButtonWidth, pictures[0].height());
+        button->setGeometry(kGameLeft, tops[j - 1], kButtonWidth, stageSize(pictures[0]).height());
         button->LeavePicture = pictures[0];
         button->EnterPicture = pictures[1];
         painter.drawImage(kGameLeft, tops[j - 1], pictures[0]);

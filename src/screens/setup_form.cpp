@@ -5,6 +5,7 @@
 #include "../app/message_boxes.h"
 #include "../app/resources.h"
 #include "../app/scr_res_changer.h"
+#include "../app/stage_image.h"
 #include "../controls/ext_image.h"
 #include "../controls/fonts.h"
 #include "../controls/labels.h"
@@ -53,7 +54,7 @@ constexpr std::array<ChoiceGeometry, 5> kChoices{{{133, 253, 35, 29},
 
 QImage keyed(const QString& name) {
     const QImage image = loadPicture(resourceFile(name));
-    return withTransparentColour(image, image.pixel(1, 1));
+    return withTransparentColour(image, stagePixel(image, QPoint(1, 1)));
 }
 
 // The count of choice k (1 ... 5) for a count step: 10, 15 ... 30 for the
@@ -219,7 +220,7 @@ void TwndSetup::NameChanged() {
 
 void TwndSetup::hideContinue() {
     Pokr->findChild<SlideIn*>()->stop();
-    Pokr->setPicture(Background.copy(Pokr->geometry()));
+    Pokr->setPicture(stageCopy(Background, Pokr->geometry()));
     Pokr->repaint();
     Pokr->setEnabled(false);
     ContinueShown = false;
@@ -241,7 +242,7 @@ void TwndSetup::reveal(TExtImage* button, bool& shown, const QImage& picture) {
         return;
     shown = true; // a second reveal during the slide does nothing
     button->setEnabled(true);
-    button->findChild<SlideIn*>()->start(Background.copy(button->geometry()), picture);
+    button->findChild<SlideIn*>()->start(stageCopy(Background, button->geometry()), picture);
 }
 
 void TwndSetup::HelpClick() {

@@ -60,19 +60,23 @@ private slots:
         QCOMPARE(display.restores, 1);
     }
 
-    void stageScalesByTheLargestWholeFactor_data() {
+    void stageScalesByTheLargestFactorThatFits_data() {
         QTest::addColumn<QSize>("screen");
-        QTest::addColumn<int>("factor");
-        QTest::newRow("exact") << QSize(640, 480) << 1;
-        QTest::newRow("full hd") << QSize(1920, 1080) << 2;
-        QTest::newRow("4k") << QSize(3840, 2160) << 4;
-        QTest::newRow("tall portrait") << QSize(1080, 1920) << 1;
-        QTest::newRow("too small") << QSize(600, 800) << 0;
+        QTest::addColumn<qreal>("factor");
+        QTest::newRow("exact") << QSize(640, 480) << 1.0;
+        QTest::newRow("school laptop") << QSize(1366, 768) << 1.6;
+        QTest::newRow("16:10 laptop") << QSize(1280, 800) << 800.0 / 480;
+        QTest::newRow("full hd") << QSize(1920, 1080) << 2.25;
+        QTest::newRow("4k") << QSize(3840, 2160) << 4.5;
+        QTest::newRow("4:3") << QSize(1024, 768) << 1.6;
+        QTest::newRow("tall portrait") << QSize(1080, 1920) << 1080.0 / 640;
+        QTest::newRow("too small") << QSize(600, 800) << 600.0 / 640;
+        QTest::newRow("no screen") << QSize() << 0.0;
     }
-    void stageScalesByTheLargestWholeFactor() {
+    void stageScalesByTheLargestFactorThatFits() {
         QFETCH(QSize, screen);
-        QFETCH(int, factor);
-        QCOMPARE(platform::wholeScaleFactor(screen), factor);
+        QFETCH(qreal, factor);
+        QCOMPARE(platform::stageScaleFactor(screen), factor);
     }
 
 private:

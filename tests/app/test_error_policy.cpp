@@ -96,7 +96,7 @@ private slots:
 
     void missingMenuPictureAtStartUpEndsInOrder() {
         TempInstall install;
-        install.remove("res/bmp/select/bckg.bmp");
+        install.remove("res/svg/bmp/select/bckg.svgz");
         MainSequence program(install.options());
         QCOMPARE(program.start(), MainSequence::StartResult::Running);
         QCOMPARE(program.run(), 0); // returns at once: the handler ended the program

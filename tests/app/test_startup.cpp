@@ -39,7 +39,7 @@ private slots:
             << QString("[DID1]\nCD=%res\nHD=%data/Znamky.dat") << QString();
         QTest::newRow("HD does not exist")
             << QString("[DID1]\nCD=%res\nHD=%data/gone") << QString();
-        QTest::newRow("no title picture") << QString() << QString("res/bmp/title.bmp");
+        QTest::newRow("no title picture") << QString() << QString("res/svg/bmp/title.svgz");
     }
     void brokenInstallationShowsTheInstallationMessage() {
         QFETCH(QString, ini);

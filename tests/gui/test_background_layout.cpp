@@ -3,6 +3,8 @@
 // on the form's rows, tiles and texts standing out from what is around them.
 
 #include "app/application.h"
+#include "app/resources.h"
+#include "app/stage_image.h"
 #include "controls/ext_image.h"
 #include "controls/labels.h"
 #include "drills/words/slovicka_form.h"
@@ -179,15 +181,29 @@ QVector<Control> controlsOf(TExerciseForm* form) {
     return found;
 }
 
+// A picture with one pixel per stage unit, whatever the screen's density.
+QImage atStage(const QImage& image) {
+    QImage result = image.convertToFormat(QImage::Format_RGB32);
+    if (image.devicePixelRatio() != 1.0)
+        result = result.scaled(stageSize(image), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    result.setDevicePixelRatio(1);
+    return result;
+}
+
 // The installed picture (ten-row or five-row) the form shows under its own additions.
 QImage shownPicture(const TempInstall& install, const QString& code, const QImage& shown) {
     QImage best;
     qint64 bestDiff = -1;
     for (const char* suffix : {"", "_5"}) {
-        QImage candidate(install.resDir() + "/bmp/bg_0" + code + QLatin1String(suffix) + ".bmp");
-        if (candidate.isNull() || candidate.size() != shown.size())
+        // The layout is judged in stage units, on the picture drawn for them.
+        const qreal density = pictureDensity();
+        setPictureDensity(1);
+        QImage candidate =
+            tryLoadPicture(install.resDir() + "/bmp/bg_0" + code + QLatin1String(suffix) + ".bmp");
+        setPictureDensity(density);
+        if (candidate.isNull() || stageSize(candidate) != shown.size())
             continue;
-        candidate = candidate.convertToFormat(QImage::Format_RGB32);
+        candidate = atStage(candidate);
         qint64 diff = 0;
         for (int y = 0; y < shown.height(); ++y) {
             for (int x = 0; x < shown.width(); ++x)
@@ -299,7 +315,7 @@ private slots:
         QStringList found;
         const auto inspect = [&] {
             TExerciseForm* form = player.form();
-            const QImage shown = form->Background.convertToFormat(QImage::Format_RGB32);
+            const QImage shown = atStage(form->Background);
             const QImage picture = shownPicture(running->install, code, shown);
             found << (picture.isNull() ? QStringList{"no installed background"}
                                        : findings(form, picture));

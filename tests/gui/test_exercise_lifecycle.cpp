@@ -16,6 +16,7 @@
 #include "support/running_program.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -114,8 +115,10 @@ private slots:
 
         // Whatever is still open goes back, the program ends through the menu.
         while (TwndTab* table = GamePlayer::visibleTable()) {
+            // A table may be hidden and deleted between two looks.
+            const QPointer<TwndTab> open(table);
             QTest::mouseClick(table->backButton, Qt::LeftButton);
-            QTRY_VERIFY(!table->isVisible());
+            QTRY_VERIFY(!open || !open->isVisible());
         }
         if (TExerciseForm* form = GamePlayer::visibleExercise()) {
             QTest::mouseClick(form->backButton, Qt::LeftButton);

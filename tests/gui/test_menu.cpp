@@ -1,9 +1,11 @@
 #include "app/application.h"
 #include "app/globals.h"
+#include "app/resources.h"
 #include "controls/labels.h"
 #include "screens/help_window.h"
 #include "screens/select_form.h"
 #include "screens/setup_form.h"
+#include "support/picture_compare.h"
 #include "support/running_program.h"
 
 #include <QPainter>
@@ -25,9 +27,9 @@ private slots:
 
     void groupShowsItsGamesAndHighlightsItself() {
         QTest::mouseClick(menu->GroupButtons[0], Qt::LeftButton);
-        const QImage highlighted = QImage(ResourceDir + "bmp/select/l_1_1.bmp")
-                                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        QCOMPARE(menu->Background.pixel(8 + 150, 103 + 23), highlighted.pixel(150, 23));
+        const QImage highlighted = picture("bmp/select/l_1_1.bmp");
+        QVERIFY(alike(stagePixel(menu->Background, QPoint(8 + 150, 103 + 23)),
+                      stagePixel(highlighted, QPoint(150, 23))));
         QCOMPARE(GameGroup, quint8(1));
         const QVector<int> tops{133, 189, 234, 280, 326, 371};
         for (int j = 0; j < 6; ++j) {
@@ -35,16 +37,17 @@ private slots:
             QVERIFY(menu->GameButtons[j]->height() > 0);
         }
         QTest::mouseClick(menu->GroupButtons[0], Qt::LeftButton); // twice: still the same
-        QCOMPARE(menu->Background.pixel(8 + 150, 103 + 23), highlighted.pixel(150, 23));
+        QVERIFY(alike(stagePixel(menu->Background, QPoint(8 + 150, 103 + 23)),
+                      stagePixel(highlighted, QPoint(150, 23))));
         QVERIFY(menu->GameButtons[5]->height() > 0);
     }
 
     void switchingGroupsRestoresTheOldGroupPicture() {
         QTest::mouseClick(menu->GroupButtons[0], Qt::LeftButton);
         QTest::mouseClick(menu->GroupButtons[1], Qt::LeftButton);
-        const QImage plain = QImage(ResourceDir + "bmp/select/l_1_0.bmp")
-                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        QCOMPARE(menu->Background.pixel(8 + 150, 103 + 23), plain.pixel(150, 23));
+        const QImage plain = picture("bmp/select/l_1_0.bmp");
+        QVERIFY(alike(stagePixel(menu->Background, QPoint(8 + 150, 103 + 23)),
+                      stagePixel(plain, QPoint(150, 23))));
         for (int j = 3; j < 6; ++j)
             QCOMPARE(menu->GameButtons[j]->height(), 0); // group 2 has three games
         QCOMPARE(menu->GameButtons[1]->y(), 234);
@@ -55,13 +58,13 @@ private slots:
     void choosingAGroupInvitesToPickAGame() {
         const QRect at = TwndSelect::gamePromptArea();
         const QImage prompt = picture("bmp/select/vyber_hru.bmp");
-        QCOMPARE(prompt.size(), at.size());
+        QCOMPARE(stageSize(prompt), at.size());
         QVERIFY(TwndSelect::gameArea().contains(at));
-        QCOMPARE(shown(at), picture("bmp/select/bckg.bmp").copy(at));
+        QCOMPARE(shown(at), stageCopy(picture("bmp/select/bckg.bmp"), at));
         QVERIFY(shown(at) != prompt);
         for (int group = 1; group <= 7; ++group) {
             QTest::mouseClick(menu->GroupButtons[group - 1], Qt::LeftButton);
-            QCOMPARE(shown(at), prompt);
+            QVERIFY(alike(shown(at), prompt));
             for (TBMPLabel* button : menu->GameButtons)
                 QVERIFY(!button->geometry().intersects(at));
         }
@@ -85,7 +88,8 @@ private slots:
                 const QImage now = shown(area);
                 for (int y = 0; y < area.height(); ++y) {
                     for (int x = 0; x < area.width(); ++x) {
-                        if (!buttons.contains(QPoint(x, y)) && now.pixel(x, y) != clean.pixel(x, y))
+                        if (!buttons.contains(QPoint(x, y)) &&
+                            !alike(stagePixel(now, QPoint(x, y)), stagePixel(clean, QPoint(x, y))))
                             QFAIL(qPrintable(QString("group %1 then %2: pixel %3,%4")
                                                  .arg(first)
                                                  .arg(second)
@@ -104,9 +108,7 @@ private slots:
         fakes->sound->played.clear();
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
         QApplication::sendEvent(button, &enter);
-        const QImage hover = QImage(ResourceDir + "bmp/select/r_4c_1.bmp")
-                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        QCOMPARE(button->shownPicture()->pixel(10, 10), hover.pixel(10, 10));
+        QCOMPARE(*button->shownPicture(), picture("bmp/select/r_4c_1.bmp"));
         QCOMPARE(fakes->sound->played, QStringList{EnterSound});
     }
 
@@ -117,7 +119,7 @@ private slots:
         QCOMPARE(GameLetter, QChar('c'));
         QVERIFY(program->setup()->isVisible());
         QVERIFY(!menu->isVisible());
-        QCOMPARE(program->setup()->Background.size(), QSize(640, 480));
+        QCOMPARE(stageSize(program->setup()->Background), QSize(640, 480));
         program->setup()->BackClick();
         QTRY_VERIFY(menu->isVisible());
         QCOMPARE(GameGroup, quint8(4)); // the menu kept its group
@@ -143,12 +145,8 @@ private slots:
     }
 
 private:
-    static QImage picture(const QString& file) {
-        return QImage(ResourceDir + file).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    }
-    QImage shown(const QRect& rect) const {
-        return menu->Background.copy(rect).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    }
+    static QImage picture(const QString& file) { return loadPicture(ResourceDir + file); }
+    QImage shown(const QRect& rect) const { return stageCopy(menu->Background, rect); }
 
     std::unique_ptr<RunningProgram> running;
     MainSequence* program = nullptr;

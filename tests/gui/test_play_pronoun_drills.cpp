@@ -2,6 +2,7 @@
 // menu to the table through the real forms, with real clicks and keys.
 
 #include "app/application.h"
+#include "app/stage_image.h"
 #include "controls/align_edit.h"
 #include "controls/drawing_tools.h"
 #include "controls/ext_image.h"
@@ -103,7 +104,7 @@ private slots:
         const TWordLabel* before = form->words(r)[form->words(r).size() - 2];
         QCOMPARE(mark->x(), before->x() + before->width());
         const QPoint under(word->x() + word->width() / 2, word->y() + word->height() - 1);
-        const QRgb clean = form->Background.pixel(under);
+        const QRgb clean = stagePixel(form->Background, under);
         QTest::mouseClick(word, Qt::LeftButton);
         QVERIFY(!form->isUnderlined(r, 0));
         QTest::mouseClick(form->tools->imgTuzka, Qt::LeftButton);
@@ -111,11 +112,11 @@ private slots:
         QTest::mouseClick(mark, Qt::LeftButton);
         QVERIFY(form->isUnderlined(r, 0));
         QVERIFY(!form->isUnderlined(r, form->words(r).size() - 1));
-        QCOMPARE(form->Background.pixel(under), qRgb(255, 0, 0));
+        QCOMPARE(stagePixel(form->Background, under), qRgb(255, 0, 0));
         QTest::mouseClick(form->tools->imgGuma, Qt::LeftButton);
         QTest::mouseClick(word, Qt::LeftButton);
         QVERIFY(!form->isUnderlined(r, 0));
-        QCOMPARE(form->Background.pixel(under), clean);
+        QCOMPARE(stagePixel(form->Background, under), clean);
     }
 
     // An unanswered page is all wrong; a pressed mark shows the wrong word

@@ -22,7 +22,7 @@ for file in usr/games/vevider etc/VEVIDER.INI \
     usr/share/applications/sk.vevider.Zuduzad.desktop \
     usr/share/icons/hicolor/scalable/apps/sk.vevider.Zuduzad.svg \
     usr/share/metainfo/sk.vevider.Zuduzad.metainfo.xml \
-    usr/share/games/vevider-zuduzad/res/bmp/title.bmp \
+    usr/share/games/vevider-zuduzad/res/svg/bmp/title.svgz \
     usr/share/games/vevider-zuduzad/res/sound/click.wav \
     var/games/vevider-zuduzad/data.dat var/games/vevider-zuduzad/Znamky.dat; do
     [ -s "$root/$file" ] || fail "$file is not installed"

@@ -45,7 +45,7 @@ private slots:
     void aGamePlayedWithTheInstalledFilesIsRecordedThere() {
         const QString dataDir = installedDir(QStringLiteral("HD"));
         QCOMPARE(dataDir, root + QStringLiteral("/var/games/vevider-zuduzad"));
-        QVERIFY(QFileInfo::exists(installedDir(QStringLiteral("CD")) + "/bmp/bg_01a.bmp"));
+        QVERIFY(QFileInfo::exists(installedDir(QStringLiteral("CD")) + "/svg/bmp/bg_01a.svgz"));
         RunningProgram running([&](TempInstall& install) {
             install.writeIni(QStringLiteral("[DID1]\r\nCD=%1\r\nHD=%2\r\n")
                                  .arg(installedDir(QStringLiteral("CD")), dataDir));

@@ -3,6 +3,7 @@
 #include "../../app/cursors.h"
 #include "../../app/globals.h"
 #include "../../app/resources.h"
+#include "../../app/stage_image.h"
 #include "../../controls/align_edit.h"
 #include "../../controls/drawing_tools.h"
 #include "../../controls/ext_image.h"
@@ -155,7 +156,7 @@ void TwndOsZajm::drawUnderline(const QWidget* word, bool on) {
     if (on)
         painter.fillRect(line, Qt::red);
     else // the eraser gives back the picture that lay under the line
-        painter.drawImage(line.topLeft(), cleanBackground, line);
+        painter.drawImage(QRectF(line), cleanBackground, deviceRect(cleanBackground, line));
     update(line);
 }
 

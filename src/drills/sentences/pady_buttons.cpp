@@ -1,6 +1,7 @@
 #include "pady_buttons.h"
 
 #include "../../app/resources.h"
+#include "../../app/stage_image.h"
 #include "../../controls/fonts.h"
 
 #include <QFontMetrics>
@@ -62,7 +63,7 @@ int OptionButtonPictures::buttonWidth(const QString& left, const QString& right)
 
 QImage OptionButtonPictures::pair(int width, const QString& left, const QString& right,
                                   Pressed pressed) const {
-    QImage picture(2 * width, kHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage picture = stageCanvas(QSize(2 * width, kHeight));
     picture.fill(Qt::transparent);
     if (complete)
         drawPieces(picture, width, pressed);
@@ -78,15 +79,17 @@ void OptionButtonPictures::drawPieces(QImage& picture, int width, Pressed presse
     const QImage& start = leftEnd[leftDown];
     const QImage& end = rightEnd[rightDown];
     const QImage& between = middle[leftDown ? 2 : rightDown];
-    const int middleLeft = width - between.width() / 2;
-    const int middleRight = middleLeft + between.width();
+    const int startWidth = stageSize(start).width();
+    const int endWidth = stageSize(end).width();
+    const int middleLeft = width - stageSize(between).width() / 2;
+    const int middleRight = middleLeft + stageSize(between).width();
     QPainter painter(&picture);
     painter.drawImage(0, 0, start);
-    painter.drawImage(QRect(start.width(), 0, middleLeft - start.width(), kHeight), face[leftDown]);
+    painter.drawImage(QRect(startWidth, 0, middleLeft - startWidth, kHeight), face[leftDown]);
     painter.drawImage(middleLeft, 0, between);
-    painter.drawImage(QRect(middleRight, 0, 2 * width - end.width() - middleRight, kHeight),
+    painter.drawImage(QRect(middleRight, 0, 2 * width - endWidth - middleRight, kHeight),
                       face[rightDown]);
-    painter.drawImage(2 * width - end.width(), 0, end);
+    painter.drawImage(2 * width - endWidth, 0, end);
 }
 
 void OptionButtonPictures::drawPlain(QImage& picture, int width, Pressed pressed) {

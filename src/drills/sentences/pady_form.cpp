@@ -1,6 +1,7 @@
 #include "pady_form.h"
 
 #include "../../app/cursors.h"
+#include "../../app/stage_image.h"
 #include "../../controls/fonts.h"
 #include "../../exercise/example_drawer.h"
 #include "../../exercise/row_layout.h"
@@ -139,8 +140,8 @@ void TwndPady::drawButtons(int r, OptionButtonPictures::Pressed pressed) {
     const int width = buttonWidths[r - 1];
     const QImage picture = pictures.pair(width, row.LeftCaption(), row.RightCaption(), pressed);
     const int h = OptionButtonPictures::kHeight;
-    TlacL[r - 1]->setPixmap(QPixmap::fromImage(picture.copy(0, 0, width, h)));
-    TlacR[r - 1]->setPixmap(QPixmap::fromImage(picture.copy(width, 0, width, h)));
+    TlacL[r - 1]->setPixmap(QPixmap::fromImage(stageCopy(picture, QRect(0, 0, width, h))));
+    TlacR[r - 1]->setPixmap(QPixmap::fromImage(stageCopy(picture, QRect(width, 0, width, h))));
 }
 
 void TwndPady::TlacitkoMouseDown(int tag) {

@@ -1,6 +1,7 @@
 #include "predp_form.h"
 
 #include "../../app/cursors.h"
+#include "../../app/stage_image.h"
 #include "../../controls/drag_token.h"
 #include "../../controls/fonts.h"
 #include "../../exercise/answer_text.h"
@@ -127,8 +128,9 @@ void TwndPredp::countPage() {
     ExamplesLeft = ExamplesLeft > PageSize ? ExamplesLeft - PageSize : 0;
     if (PageSize < kRows) {
         QPalette colour = zakryti->palette();
-        colour.setColor(QPalette::Window,
-                        Background.isNull() ? QColor(33, 89, 140) : Background.pixelColor(17, 278));
+        colour.setColor(QPalette::Window, Background.isNull()
+                                              ? QColor(33, 89, 140)
+                                              : stagePixelColor(Background, QPoint(17, 278)));
         zakryti->setPalette(colour);
         zakryti->show();
         zakryti->raise();

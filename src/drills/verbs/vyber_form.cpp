@@ -1,6 +1,7 @@
 #include "vyber_form.h"
 
 #include "../../app/cursors.h"
+#include "../../app/stage_image.h"
 #include "../../controls/ext_image.h"
 #include "../../controls/fonts.h"
 #include "../../exercise/example_drawer.h"
@@ -74,8 +75,9 @@ void TwndVyber::countPage() {
     ExamplesLeft = ExamplesLeft > PageSize ? ExamplesLeft - PageSize : 0;
     if (PageSize == 5 && !zakryti->isVisible()) {
         QPalette colour = zakryti->palette();
-        colour.setColor(QPalette::Window,
-                        Background.isNull() ? QColor(33, 89, 140) : Background.pixelColor(7, 280));
+        colour.setColor(QPalette::Window, Background.isNull()
+                                              ? QColor(33, 89, 140)
+                                              : stagePixelColor(Background, QPoint(7, 280)));
         zakryti->setPalette(colour);
         zakryti->show();
         zakryti->raise();

@@ -5,6 +5,7 @@
 #include "../../app/message_boxes.h"
 #include "../../app/resources.h"
 #include "../../app/scr_res_changer.h"
+#include "../../app/stage_image.h"
 #include "../../controls/ext_image.h"
 #include "../../controls/fonts.h"
 #include "../../controls/labels.h"
@@ -33,7 +34,7 @@ constexpr int kNameHeight = 20;
 
 QImage keyed(const QString& name) {
     const QImage image = loadPicture(resourceFile(name));
-    return withTransparentColour(image, image.pixel(1, 1));
+    return withTransparentColour(image, stagePixel(image, QPoint(1, 1)));
 }
 
 TClickLabel* tickLabel(QWidget* form, QPoint at, int tag) {
@@ -152,8 +153,8 @@ void TwndSlovickaObl::updateButtons() {
             return;
         Pokr->setEnabled(true);
         Tisk->setEnabled(true);
-        continueSlide->start(Background.copy(Pokr->geometry()), continuePicture);
-        printSlide->start(Background.copy(Tisk->geometry()), printPicture);
+        continueSlide->start(stageCopy(Background, Pokr->geometry()), continuePicture);
+        printSlide->start(stageCopy(Background, Tisk->geometry()), printPicture);
         return;
     }
     for (auto [button, slide] : {std::pair{Pokr, continueSlide}, std::pair{Tisk, printSlide}}) {
