@@ -66,39 +66,20 @@ MainSequence::StartResult MainSequence::start() {
                                            "ale výsledky sa neuložia. Povedzte to správcovi "
                                            "počítača.");
     }
-
-    QGuiApplication::setOverrideCursor(Qt::BlankCursor);
-    cursorHidden = true;
-
-    Podklad = new TPodklad;
-    wndHelp = new TwndHelp(Podklad->stage());
     if (!pictureExists(TwndHelp::pictureFile(TwndHelp::Title))) {
         messageBoxes().stop(kInstallMessage);
-        delete Podklad;
-        wndHelp = nullptr;
         return StartResult::InstallationBroken;
     }
 
-    display = options.makeDisplaySwitcher
-                  ? options.makeDisplaySwitcher(Podklad)
-                  : std::make_unique<platform::WindowDisplaySwitcher>(Podklad);
-    resChanger = std::make_unique<TScrResChanger>(*display);
-    ScrResChanger = resChanger.get();
-    resChanger->WarnOnFailure = true;
-    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, Podklad,
-                     [](Qt::ApplicationState state) {
-                         if (!ScrResChanger || !ScrResChanger->Attached)
-                             return;
-                         if (state == Qt::ApplicationActive)
-                             ScrResChanger->ApplyMode();
-                         else if (state == Qt::ApplicationInactive)
-                             ScrResChanger->RestoreMode();
-                     });
-    resChanger->ApplyMode();
-
-    if (!Podklad->isVisible())
-        Podklad->showMaximized();
-    Podklad->repaint();
+    // The black screen first, the rest behind it: the pupil sees the program
+    // start at once.
+    QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+    cursorHidden = true;
+    showBackdrop();
+    LoadCursors();
+    Podklad->setCursor(programCursor(kArrowCursor));
+    registerFonts(); // before anything draws text
+    wndHelp = new TwndHelp(Podklad->stage());
 
     try {
         wndHelp->ShowPicture(TwndHelp::Title);
@@ -119,6 +100,31 @@ MainSequence::StartResult MainSequence::start() {
     return StartResult::Running;
 }
 
+void MainSequence::showBackdrop() {
+    Podklad = new TPodklad;
+    display = options.makeDisplaySwitcher
+                  ? options.makeDisplaySwitcher(Podklad)
+                  : std::make_unique<platform::WindowDisplaySwitcher>(Podklad);
+    resChanger = std::make_unique<TScrResChanger>(*display);
+    ScrResChanger = resChanger.get();
+    resChanger->WarnOnFailure = true;
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, Podklad,
+                     [](Qt::ApplicationState state) {
+                         if (!ScrResChanger || !ScrResChanger->Attached)
+                             return;
+                         if (state == Qt::ApplicationActive)
+                             ScrResChanger->ApplyMode();
+                         else if (state == Qt::ApplicationInactive)
+                             ScrResChanger->RestoreMode();
+                     });
+    resChanger->ApplyMode();
+    if (!Podklad->isVisible())
+        Podklad->showMaximized();
+    // Drawn once the platform has exposed it: let that happen now, without
+    // taking any input before the forms exist.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 bool MainSequence::ReadInstallPaths() {
     const auto ini = platform::findInstallIni(options.iniSearchDirs);
     const auto paths = ini ? platform::readInstallPaths(*ini) : std::nullopt;
@@ -133,8 +139,6 @@ bool MainSequence::InitGlobals() {
     DataList.clear();
     ClickSound = ResourceDir + QStringLiteral("sound/click.wav");
     EnterSound = ResourceDir + QStringLiteral("sound/enter.wav");
-    LoadCursors();
-    registerFonts();
     if (!LoadDataFiles())
         return false;
     UsedExamples = std::make_unique<TLChSet>(kUsedExamplesCapacity);

@@ -52,6 +52,8 @@ public:
 
 private:
     bool InitGlobals();
+    // Shows the black full-screen backdrop the stage lies on.
+    void showBackdrop();
     bool ReadInstallPaths();
     bool LoadDataFiles();
     void CreateForms();

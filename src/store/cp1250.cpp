@@ -39,17 +39,17 @@ int byteFor(QChar c) {
 
 } // namespace
 
-QString decode(const QByteArray& bytes) {
-    QString text;
-    text.reserve(bytes.size());
+QString decode(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
         if (b < 0x80)
-            text += QChar(b);
+            *out++ = QChar(b);
         else if (kHighHalf[b - 0x80] != 0)
-            text += QChar(kHighHalf[b - 0x80]);
+            *out++ = QChar(kHighHalf[b - 0x80]);
         else
-            text += QChar(QChar::ReplacementCharacter);
+            *out++ = QChar(QChar::ReplacementCharacter);
     }
     return text;
 }

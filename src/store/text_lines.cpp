@@ -9,21 +9,22 @@ QStringList splitLines(const QByteArray& cp1250Text) {
     if (end < 0)
         end = cp1250Text.size();
 
+    const QByteArrayView text(cp1250Text);
     QStringList lines;
     qsizetype start = 0;
     qsizetype i = 0;
     while (i < end) {
-        const char c = cp1250Text[i];
+        const char c = text[i];
         if (c == '\r' || c == '\n') {
-            lines << cp1250::decode(cp1250Text.mid(start, i - start));
-            if (c == '\r' && i + 1 < end && cp1250Text[i + 1] == '\n')
+            lines << cp1250::decode(text.sliced(start, i - start));
+            if (c == '\r' && i + 1 < end && text[i + 1] == '\n')
                 ++i;
             start = i + 1;
         }
         ++i;
     }
     if (start < end)
-        lines << cp1250::decode(cp1250Text.mid(start, end - start));
+        lines << cp1250::decode(text.sliced(start, end - start));
     return lines;
 }
 
