@@ -15,8 +15,10 @@ set(VZ_INSTALL_DATA /var/games/${VZ_INSTALL_NAME})
 set(VZ_APP_ID sk.vevider.Zuduzad)
 
 install(TARGETS vevider RUNTIME DESTINATION games COMPONENT program)
+# The printing library is installed as a target, so the package strips it too.
+install(TARGETS Ravad LIBRARY DESTINATION ${VZ_INSTALL_RES} COMPONENT program)
 install(DIRECTORY ${VZ_RES_DIR}/ DESTINATION ${VZ_INSTALL_RES} COMPONENT program
-        PATTERN font EXCLUDE)
+        PATTERN font EXCLUDE PATTERN libRavad.so EXCLUDE)
 install(FILES ${VZ_DATA_DIR}/data.dat ${VZ_DATA_DIR}/Znamky.dat
         DESTINATION ${VZ_INSTALL_DATA} COMPONENT program)
 
