@@ -72,8 +72,10 @@ QImage withTransparentColour(const QImage& image, QRgb key) {
     const QImage source = image.convertToFormat(QImage::Format_ARGB32);
     QImage result = source;
     const QRgb opaqueKey = key | 0xFF000000u;
+    // Beyond the border counts as the key: a curve meeting the picture's edge
+    // leaves part-key pixels there too.
     const auto isKey = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < source.width() && y < source.height() &&
+        return x < 0 || y < 0 || x >= source.width() || y >= source.height() ||
                (source.pixel(x, y) | 0xFF000000u) == opaqueKey;
     };
     for (int y = 0; y < result.height(); ++y) {
