@@ -84,11 +84,15 @@ void OptionButtonPictures::drawPieces(QImage& picture, int width, Pressed presse
     const int middleLeft = width - stageSize(between).width() / 2;
     const int middleRight = middleLeft + stageSize(between).width();
     QPainter painter(&picture);
-    painter.drawImage(0, 0, start);
-    painter.drawImage(QRect(startWidth, 0, middleLeft - startWidth, kHeight), face[leftDown]);
-    painter.drawImage(middleLeft, 0, between);
-    painter.drawImage(QRect(middleRight, 0, 2 * width - endWidth - middleRight, kHeight),
+    // The stretched faces first, a unit wider on each side, the pieces over
+    // them: where a join falls inside a screen pixel (at 1.6, say) no gap
+    // opens between a face and its neighbour.
+    painter.drawImage(QRect(startWidth - 1, 0, middleLeft - startWidth + 2, kHeight),
+                      face[leftDown]);
+    painter.drawImage(QRect(middleRight - 1, 0, 2 * width - endWidth - middleRight + 2, kHeight),
                       face[rightDown]);
+    painter.drawImage(0, 0, start);
+    painter.drawImage(middleLeft, 0, between);
     painter.drawImage(2 * width - endWidth, 0, end);
 }
 
