@@ -26,34 +26,14 @@ using namespace vz::test;
 
 namespace {
 
-// The offscreen screens of the test, the first being the primary one: large
-// enough to hold the stage at every factor tried.
-struct TestScreen {
-    const char* name;
-    QSize size;
-};
-const TestScreen kScreens[] = {
-    {"uhd", {3840, 2160}},        {"vga", {640, 480}},       {"school-laptop", {1366, 768}},
-    {"wide-laptop", {1280, 800}}, {"full-hd", {1920, 1080}},
-};
-
-QByteArray screenConfiguration() {
-    QByteArray json = "{ \"screens\": [";
-    int x = 0;
-    for (const TestScreen& screen : kScreens) {
-        json += QStringLiteral("%1{ \"name\": \"%2\", \"x\": %3, \"y\": 0, \"width\": %4, "
-                               "\"height\": %5, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, "
-                               "\"dpr\": 1 }")
-                    .arg(x ? "," : "")
-                    .arg(screen.name)
-                    .arg(x)
-                    .arg(screen.size.width())
-                    .arg(screen.size.height())
-                    .toUtf8();
-        x += screen.size.width();
-    }
-    return json + "] }";
-}
+// The offscreen screens of the test, side by side, the first being the
+// primary one: large enough to hold the stage at every factor tried.
+const char kScreens[] = R"({ "screens": [
+    { "name": "uhd", "x": 0, "y": 0, "width": 3840, "height": 2160 },
+    { "name": "vga", "x": 3840, "y": 0, "width": 640, "height": 480 },
+    { "name": "school-laptop", "x": 4480, "y": 0, "width": 1366, "height": 768 },
+    { "name": "wide-laptop", "x": 5846, "y": 0, "width": 1280, "height": 800 },
+    { "name": "full-hd", "x": 7126, "y": 0, "width": 1920, "height": 1080 } ] })";
 
 QScreen* screenNamed(const QString& name) {
     for (QScreen* screen : QGuiApplication::screens()) {
@@ -179,7 +159,7 @@ private slots:
 
 int main(int argc, char** argv) {
     QTemporaryFile configuration;
-    if (!configuration.open() || configuration.write(screenConfiguration()) < 0)
+    if (!configuration.open() || configuration.write(kScreens) < 0)
         return 1;
     configuration.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + configuration.fileName().toLocal8Bit());
