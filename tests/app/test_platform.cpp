@@ -68,6 +68,8 @@ private slots:
         }
         SingleInstance again(lock);
         QVERIFY(again.isFirst());
+        // No lock can be made there: the program runs rather than end unseen.
+        QVERIFY(SingleInstance(dir.filePath("gone/x.lock")).isFirst());
     }
 
     void cursorSurvivesEncodingWithItsHotSpot() {
